@@ -17,6 +17,7 @@ class Disk {
   // Whole mebibytes of the disk holding `path`: its free bytes (all of them,
   // not only those available to the user) when freeOnly, else its total
   // size; divided by 1024 twice, discarding the remainder each time.
+  // -1 when the disk cannot be asked.
   virtual std::int64_t FreeDiskMegabytes(const std::filesystem::path& path, bool freeOnly) = 0;
 };
 
