@@ -1,14 +1,119 @@
 #pragma once
+// The one main window. Its object name is "TfmLrvMain", the name by which
+// the single-instance rule finds a running program. It owns the catalogue,
+// the command list and the window's state; every dialog reads and changes
+// the catalogue through it.
+
+#include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <filesystem>
+#include <memory>
+
+#include "app/app_services.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/journal.h"
+
+class QComboBox;
+class QProgressBar;
+class QSplitter;
+class QStackedWidget;
+class QToolBar;
+class QTreeView;
 
 namespace lrv {
 
-// The one main window. Its object name and class name are both
-// "TfmLrvMain": the single-instance rule looks for a running window by it.
+class CommandList;
+class FormPlacement;
+class TCatalogueTree;
+
 class TfmLrvMain : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TfmLrvMain(QWidget* parent = nullptr);
+  // Runs the creation steps (folders, running marker, command-line
+  // argument, start-up loading, counts, layout and placement).
+  TfmLrvMain(AppServices& services, const QStringList& arguments, QWidget* parent = nullptr);
+  ~TfmLrvMain() override;
+
+  // What start-up decided about the program's run.
+  bool EndRequested() const { return endRequested_; }          // restore window said "end"
+  bool RelaunchRequested() const { return relaunchRequested_; }  // after an outline import
+
+  Catalogue& catalogue() { return catalogue_; }
+  UndoJournal& journal() { return journal_; }
+  CommandList& commands() { return *commands_; }
+  AppServices& services() { return s_; }
+
+  // The left panel shows the tree page and is wider than 18 px.
+  bool TreeInView() const;
+  // The three status-bar counts from the catalogue.
+  void UpdateStatusCounts();
+  // The toolbar style: 0 standard, 1 enhanced, 2 flat.
+  int ToolbarStyleValue() const { return toolbarStyle_; }
+  void SetToolbarStyle(int style);
+
+  // Controls the Parts name.
+  QWidget* pnLeft = nullptr;
+  QStackedWidget* nbMain = nullptr;
+  QWidget* pageMenu = nullptr;
+  QWidget* pageSearch = nullptr;
+  TCatalogueTree* tlMain = nullptr;
+  QTreeView* tlSearch = nullptr;
+  QSplitter* Splitter = nullptr;
+  QWidget* pnBrowser = nullptr;
+  QComboBox* cbURLs = nullptr;
+  QToolBar* tbNavigation = nullptr;
+  QToolBar* tbAddress = nullptr;
+  QToolBar* tbStatus = nullptr;
+  QLabel* pnCatsCount = nullptr;
+  QLabel* pnSubCatsCount = nullptr;
+  QLabel* pnArticlesCount = nullptr;
+  QProgressBar* pnProgress = nullptr;
+  QLabel* pnStatusLargeImage = nullptr;
+  QLabel* pnStatusLarge = nullptr;
+
+ signals:
+  // The first show has finished (tests and the screenshot script wait for it).
+  void firstShown();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void BuildLayout();
+  void BuildCommands();
+  void BuildMenusAndToolbars();
+  void FormCreate(const QStringList& arguments);
+  void FormShow();
+  void FormClose();
+  void ApplyCommandLine(const QStringList& arguments);
+  void WarnAboutFreeSpace();
+  void SaveStateAtShutdown();
+  void ShowTree();
+  void AdjustProgressWidth();
+  void ConnectTree();
+
+  AppServices& s_;
+  Catalogue catalogue_;
+  UndoJournal journal_;
+  CommandList* commands_ = nullptr;
+  std::unique_ptr<FormPlacement> placement_;
+  QPointer<QMenu> pmTreeList;
+
+  std::string currentTreeFileName_ = "tree.info";
+  bool wasRunning_ = false;
+  bool outlineImported_ = false;
+  bool outlineImportProblems_ = false;
+  bool noSavedLayout_ = true;
+  bool endRequested_ = false;
+  bool relaunchRequested_ = false;
+  bool firstShowDone_ = false;
+  bool closing_ = false;
+  int toolbarStyle_ = 2;
+  int notePanelHeight_ = 100;
 };
 
 }  // namespace lrv

@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "cli/catalogue_commands.h"
 #include "cli/command.h"
 
 namespace lrv::cli {
@@ -16,6 +17,9 @@ int Version(std::span<const std::string> args) {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"version", "", "print the program's version", Version},
+      {"tree dump", "FILE", "print a tree file as JSON (exit 1 when it is damaged)", TreeDump},
+      {"tree from-json", "JSON_FILE OUT_FILE", "write a tree file from the JSON of tree dump", TreeFromJson},
+      {"outline", "BASEDIR", "import BASEDIR/menu.list as a trial run and print the result", Outline},
   };
   return commands;
 }

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The command-line tool end to end: exit codes, JSON, byte-exact round trips.
+# Usage: cli_test.sh LORVANE_CLI SOURCE_DIR
+set -u
+cli=$1
+src=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+json() { python3 -c "import json,sys; d=json.load(open('$1')); sys.exit(0 if ($2) else 1)"; }
+
+python3 "$src/scripts/gen_archive" "$work/base" --articles 40 --seed 7 --no-pages >/dev/null
+
+"$cli" tree dump "$work/base/tree.info" >"$work/dump.json"
+check "tree dump of a good file exits 0" test $? -eq 0
+check "the dump says loaded and lists the roots" json "$work/dump.json" 'd["loaded"] and len(d["roots"]) > 0'
+"$cli" tree from-json "$work/dump.json" "$work/again.info"
+check "tree from-json exits 0" test $? -eq 0
+check "dump and from-json give the file back byte for byte" cmp -s "$work/base/tree.info" "$work/again.info"
+
+head -c 300 "$work/base/tree.info" >"$work/cut.info"
+"$cli" tree dump "$work/cut.info" >"$work/cut.json"
+check "a damaged file exits 1" test $? -eq 1
+check "its dump says not loaded" json "$work/cut.json" 'not d["loaded"]'
+
+printf '{"roots":[{"values":["\\u65e5"]}]}' >"$work/bad.json"
+"$cli" tree from-json "$work/bad.json" "$work/x.info" 2>"$work/err"
+check "a text without a Windows-1251 form is a usage error" test $? -eq 2
+check "and writes no file" test ! -e "$work/x.info"
+check "the error is one line" test "$(wc -l <"$work/err")" -eq 1
+
+"$cli" outline "$src/sample/base" >"$work/outline.json"
+check "outline of the sample exits 0" test $? -eq 0
+check "the sample imports without problems" json "$work/outline.json" \
+  'not d["problems"] and len(d["roots"]) >= 8 and d["missing"] == [] and d["no_name"] == []'
+check "outline wrote nothing" test -z "$(cd "$src/sample/base" && git status --porcelain . 2>/dev/null)"
+
+"$cli" tree dump 2>/dev/null
+check "a missing argument is a usage error" test $? -eq 2
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
