@@ -9,7 +9,9 @@
 #include <QPointer>
 #include <QStringList>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/app_services.h"
 #include "catalogue/catalogue.h"
@@ -53,7 +55,15 @@ class TfmLrvMain : public QMainWindow {
   int ToolbarStyleValue() const { return toolbarStyle_; }
   void SetToolbarStyle(int style);
 
-  // Controls the Parts name.
+  // Files dropped from the shell (also what dropEvent calls).
+  void DropFiles(const std::vector<std::filesystem::path>& files);
+  // Stand-ins for the file dialogs (tests), and the add-article flow that
+  // a dropped page of BaseDir starts (the editing commands set it).
+  std::function<QString()> OpenTreeDialog;
+  std::function<QString()> SaveTreeDialog;
+  std::function<void(const std::string& articleFile)> AddArticleFromDrop;
+
+  // The window's controls.
   QWidget* pnLeft = nullptr;
   QStackedWidget* nbMain = nullptr;
   QWidget* pageMenu = nullptr;
@@ -81,10 +91,17 @@ class TfmLrvMain : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildLayout();
   void BuildCommands();
+  void BuildCatalogueCommands();
+  QString AskTreeFileToOpen();
+  QString AskTreeFileToSave();
+  // Runs a command step; an input/output error goes to the error box.
+  void RunReportingIoErrors(const std::function<void()>& work);
   void BuildMenusAndToolbars();
   void FormCreate(const QStringList& arguments);
   void FormShow();

@@ -49,6 +49,7 @@ void TfmLrvMain::BuildCommands() {
   auto hasCategories = [this] { return !catalogue_.Empty(); };
   auto sortable = [this] { return !catalogue_.Empty() && TreeInView(); };
 
+  BuildCatalogueCommands();
   c.Add({"acAppExit", QStringLiteral("&Выход"), QStringLiteral("Выйти из программы"),
          {QKeySequence(Qt::ALT | Qt::Key_F4)}, [this] { close(); }, {}});
 

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "base/files.h"
+#include "catalogue/backups.h"
 #include "catalogue/catalogue_json.h"
 #include "catalogue/tree_file.h"
 #include "cli/command.h"
@@ -39,6 +40,17 @@ int TreeFromJson(std::span<const std::string> args) {
 int Outline(std::span<const std::string> args) {
   ExpectArgs(args, 1);
   std::cout << RunOutlineImportJson(args[0]) << "\n";
+  return kSuccess;
+}
+
+}  // namespace lrv::cli
+
+namespace lrv::cli {
+
+int Backups(std::span<const std::string> args) {
+  ExpectArgs(args, 1);
+  if (!std::filesystem::is_directory(args[0])) throw Failure("no such folder: " + args[0]);
+  std::cout << BackupsJson(args[0]) << "\n";
   return kSuccess;
 }
 

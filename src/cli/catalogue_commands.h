@@ -7,5 +7,6 @@ namespace lrv::cli {
 int TreeDump(std::span<const std::string> args);
 int TreeFromJson(std::span<const std::string> args);
 int Outline(std::span<const std::string> args);
+int Backups(std::span<const std::string> args);
 
 }  // namespace lrv::cli

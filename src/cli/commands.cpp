@@ -19,6 +19,7 @@ const std::vector<Command>& Commands() {
       {"version", "", "print the program's version", Version},
       {"tree dump", "FILE", "print a tree file as JSON (exit 1 when it is damaged)", TreeDump},
       {"tree from-json", "JSON_FILE OUT_FILE", "write a tree file from the JSON of tree dump", TreeFromJson},
+      {"backups", "BASEDIR", "list the backups the restore window offers, as JSON", Backups},
       {"outline", "BASEDIR", "import BASEDIR/menu.list as a trial run and print the result", Outline},
   };
   return commands;

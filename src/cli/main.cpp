@@ -15,11 +15,11 @@ void PrintHelp(std::ostream& out) {
          "2 on a usage error.\n\nCommands:\n";
   for (const auto& c : lrv::cli::Commands()) {
     std::string head = "  " + c.name + (c.synopsis.empty() ? "" : " " + c.synopsis);
-    if (head.size() < 34) head.resize(34, ' ');
+    if (head.size() < 38) head.resize(38, ' ');
     else head += "  ";
     out << head << c.summary << "\n";
   }
-  out << "  --help                          this text\n";
+  out << "  --help                              this text\n";
 }
 
 // The longest command name that the arguments start with ("tree dump" before "tree").

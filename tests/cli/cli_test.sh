@@ -40,6 +40,14 @@ check "the sample imports without problems" json "$work/outline.json" \
   'not d["problems"] and len(d["roots"]) >= 8 and d["missing"] == [] and d["no_name"] == []'
 check "outline wrote nothing" test -z "$(cd "$src/sample/base" && git status --porcelain . 2>/dev/null)"
 
+cp "$work/base/tree.info" "$work/base/tree.first"
+cp "$work/base/tree.info" "$work/base/tree_20050131.day"
+cp "$work/base/tree.info" "$work/base/mine.tree"
+"$cli" backups "$work/base" >"$work/backups.json"
+check "backups exits 0" test $? -eq 0
+check "backups lists the restore window's entries in order" json "$work/backups.json" \
+  '[e["label"] for e in d] == ["Первоначальный вид дерева", "Копия за 31.01.2005", "Файл mine.tree"] and [e["file"] for e in d] == ["tree.first", "tree_20050131.day", "mine.tree"]'
+
 "$cli" tree dump 2>/dev/null
 check "a missing argument is a usage error" test $? -eq 2
 
