@@ -1,6 +1,8 @@
 // The catalogue commands of the main window and the restore window, on a
 // fake platform and a temporary archive.
 #include <QApplication>
+#include <QSplitter>
+#include <algorithm>
 #include <QTimer>
 #include <QtTest>
 
@@ -150,6 +152,48 @@ class CatalogueCommandsTest : public QObject {
     window.AddArticleFromDrop = [&](const std::string& file) { started = file; };
     window.DropFiles({f.Base() / "binary_search.html"});
     QCOMPARE(started, std::string("binary_search.html"));
+  }
+
+  void sortCommandsOrderTheSampleCatalogue() {
+    AppFixture f;
+    f.CopySampleArchive();
+    { TfmLrvMain first(*f.services, {}); first.close(); }
+    TfmLrvMain window(*f.services, {});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto titles = [&] {
+      std::vector<std::string> t;
+      for (auto* root : window.catalogue().Roots()) t.push_back(root->Title());
+      return t;
+    };
+    QVERIFY(window.commands().Execute("acSortName"));
+    auto ascending = titles();
+    QVERIFY(std::is_sorted(ascending.begin(), ascending.end(), [](const std::string& a, const std::string& b) {
+      return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                          [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+    }));
+    QVERIFY(window.commands().Execute("acSortOrder"));
+    auto descending = titles();
+    std::reverse(descending.begin(), descending.end());
+    QCOMPARE(descending, ascending);
+    QCOMPARE(window.catalogue().GetSortMark(ColTitle), SortMark::Descending);
+
+    // By count: every subcategory list runs from the fewest articles up.
+    QVERIFY(window.commands().Execute("acSortCount"));
+    QCOMPARE(window.catalogue().GetSortMark(ColTitle), SortMark::None);
+    for (auto* category : window.catalogue().Roots()) {
+      int previous = -1;
+      for (auto* sub : category->Children()) {
+        QVERIFY(sub->ChildCount() >= previous);
+        previous = sub->ChildCount();
+      }
+    }
+    // The tree must be in view for the sort commands.
+    window.Splitter->setSizes({18, 800});
+    QApplication::processEvents();
+    QCOMPARE(window.pnLeft->width(), 18);
+    QVERIFY(!window.commands().Execute("acSortName"));
+    QVERIFY(!window.commands().Execute("acTreeList"));  // exactly 18 px: neither hidden nor in view
   }
 };
 

@@ -4,11 +4,14 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "app/command_list.h"
 #include "app/main_window.h"
 #include "app_fixture.h"
 #include "base/files.h"
 #include "catalogue/catalogue_rules.h"
 #include "catalogue/tree_file.h"
+#include "editing/ui/catalogue_tree.h"
+#include <cstdlib>
 
 using namespace lrv;
 using lrv::testing::AppFixture;
@@ -137,6 +140,23 @@ class MainWindowTest : public QObject {
     QVERIFY(fs::exists(f.Base() / "tmp.tmp"));
     QVERIFY(fs::exists(f.Base() / "interface.ini"));  // the later steps still ran
     QVERIFY(fs::exists(f.Base() / "form.ini"));
+  }
+
+  void aCatalogueOfAHundredThousandArticlesOpensAndExpands() {
+    AppFixture f;
+    const std::string gen = "python3 '" + std::string(LRV_SOURCE_DIR) + "/scripts/gen_archive' '" +
+                            f.Base().string() + "' --no-pages --articles 100000 --seed 1 >/dev/null";
+    QCOMPARE(std::system(gen.c_str()), 0);
+    TfmLrvMain window(*f.services, {});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.pnArticlesCount->text(), QStringLiteral("Статей в архиве: 100000"));
+    QVERIFY(window.commands().Execute("acExpand"));
+    QApplication::processEvents();
+    for (auto* category : window.catalogue().Roots()) QVERIFY(category->Expanded());
+    QVERIFY(window.tlMain->isExpanded(window.tlMain->model()->index(0, 0)));
+    QVERIFY(window.commands().Execute("acCollapse"));
+    QVERIFY(!window.catalogue().Root(0)->Expanded());
   }
 };
 
