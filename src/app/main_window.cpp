@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -194,6 +196,9 @@ void TfmLrvMain::BuildMenusAndToolbars() {
   tbAddress->addWidget(cbURLs);
   addToolBar(Qt::TopToolBarArea, tbAddress);
 
+  // The window sees keys typed anywhere in it first.
+  qApp->installEventFilter(this);
+
   pmTreeList = new QMenu(this);
   pmTreeList->setObjectName(QStringLiteral("pmTreeList"));
   FillMenu(pmTreeList, TreeContextMenuLayout(), *commands_);
@@ -205,10 +210,34 @@ void TfmLrvMain::ConnectTree() {
     const QPoint corner = pnLeft->mapTo(this, QPoint(0, 0));
     pmTreeList->popup(mapToGlobal(QPoint(corner.x(), corner.y() + style()->pixelMetric(QStyle::PM_TitleBarHeight))));
   });
+  connect(tlMain, &TCatalogueTree::openRequested, this, [this] {
+    if (OpenSelectedArticle) OpenSelectedArticle();
+  });
+  connect(tlMain, &TCatalogueTree::renameRequested, this, [this] {
+    if (RenameSelectedNode) RenameSelectedNode();
+  });
   connect(tlMain, &TCatalogueTree::selectedCountChanged, this, [this](int count, bool shiftOrCtrlHeld) {
     pnStatusLargeImage->clear();
     pnStatusLarge->setText(shiftOrCtrlHeld ? QStringLiteral("Выбрано: ") + QString::number(count) : QString());
   });
+}
+
+bool TfmLrvMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && isActiveWindow()) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const auto mods = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (key->key() == Qt::Key_F6 && mods == Qt::ControlModifier) {
+      // Into the address box, ready for editing.
+      cbURLs->setFocus(Qt::ShortcutFocusReason);
+      cbURLs->lineEdit()->selectAll();
+      return true;
+    }
+    if (key->key() == Qt::Key_F3 && mods == Qt::ShiftModifier) {
+      commands_->Execute("acSearch");  // the search window with the selected categories
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 bool TfmLrvMain::TreeInView() const {

@@ -62,6 +62,10 @@ class TfmLrvMain : public QMainWindow {
   std::function<QString()> OpenTreeDialog;
   std::function<QString()> SaveTreeDialog;
   std::function<void(const std::string& articleFile)> AddArticleFromDrop;
+  // What Enter and a double click on the tree do (open the article), and
+  // F2 (rename); the viewer and the editing commands set them.
+  std::function<void()> OpenSelectedArticle;
+  std::function<void()> RenameSelectedNode;
 
   // The window's controls.
   QWidget* pnLeft = nullptr;
@@ -91,6 +95,7 @@ class TfmLrvMain : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 

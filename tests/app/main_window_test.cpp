@@ -1,6 +1,8 @@
 // The main window's life: creation, first show and shutdown on a fake
 // platform and a temporary archive.
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -140,6 +142,29 @@ class MainWindowTest : public QObject {
     QVERIFY(fs::exists(f.Base() / "tmp.tmp"));
     QVERIFY(fs::exists(f.Base() / "interface.ini"));  // the later steps still ran
     QVERIFY(fs::exists(f.Base() / "form.ini"));
+  }
+
+  void keysOfTheWholeWindow() {
+    AppFixture f;
+    f.CopySampleArchive();
+    { TfmLrvMain first(*f.services, {}); first.close(); }
+    TfmLrvMain window(*f.services, {});
+    int opened = 0, renamed = 0;
+    window.OpenSelectedArticle = [&] { ++opened; };
+    window.RenameSelectedNode = [&] { ++renamed; };
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.tlMain->setFocus();
+    window.catalogue().SelectOnly(window.catalogue().Root(0));
+    window.catalogue().SetFocused(window.catalogue().Root(0));
+    QTest::keyClick(window.tlMain, Qt::Key_Return);
+    QTest::keyClick(window.tlMain, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClick(window.tlMain, Qt::Key_F2);
+    QCOMPARE(opened, 1);
+    QCOMPARE(renamed, 1);
+    QTest::keyClick(window.tlMain, Qt::Key_F6, Qt::ControlModifier);
+    QVERIFY(window.cbURLs->hasFocus() || window.cbURLs->lineEdit()->hasFocus());
   }
 
   void aCatalogueOfAHundredThousandArticlesOpensAndExpands() {
