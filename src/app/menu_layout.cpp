@@ -92,35 +92,14 @@ const std::vector<MenuItemSpec>& TreeContextMenuLayout() {
   return layout;
 }
 
-bool FillMenu(QMenu* menu, const std::vector<MenuItemSpec>& items, CommandList& commands) {
-  bool pendingSeparator = false;
-  bool any = false;
-  for (const MenuItemSpec& item : items) {
-    if (item.name && QLatin1String(item.name) == QLatin1String("|")) {
-      pendingSeparator = any;
-      continue;
-    }
-    QAction* toAdd = nullptr;
-    if (item.name) {
-      toAdd = commands[item.name];
-    } else {
-      auto* sub = new QMenu(item.caption, menu);
-      sub->setObjectName(QString::fromLatin1(item.objectName));
-      commands.WatchMenu(sub);
-      if (FillMenu(sub, item.children, commands)) toAdd = sub->menuAction();
-      else delete sub;
-    }
-    if (!toAdd) continue;
-    if (pendingSeparator) menu->addSeparator();
-    pendingSeparator = false;
-    menu->addAction(toAdd);
-    any = true;
-  }
-  commands.WatchMenu(menu);
-  return any;
-}
+namespace {
 
-void FillToolBar(QToolBar* bar, const std::vector<MenuItemSpec>& items, CommandList& commands) {
+// Walks a layout: existing commands and non-empty submenus are handed to
+// `add`, with a separator before them when one stood between them and the
+// previous item. Returns whether anything was added.
+template <class AddAction, class AddSeparator>
+bool Fill(QWidget* owner, const std::vector<MenuItemSpec>& items, CommandList& commands, AddAction add,
+          AddSeparator separator) {
   bool pendingSeparator = false;
   bool any = false;
   for (const MenuItemSpec& item : items) {
@@ -132,20 +111,39 @@ void FillToolBar(QToolBar* bar, const std::vector<MenuItemSpec>& items, CommandL
     if (item.name) {
       action = commands[item.name];
     } else {
-      auto* sub = new QMenu(item.caption, bar);
+      auto* sub = new QMenu(item.caption, owner);
       sub->setObjectName(QString::fromLatin1(item.objectName));
       if (FillMenu(sub, item.children, commands)) action = sub->menuAction();
       else delete sub;
     }
     if (!action) continue;
-    if (pendingSeparator) bar->addSeparator();
+    if (pendingSeparator) separator();
     pendingSeparator = false;
-    bar->addAction(action);
-    if (!item.name)
-      if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
-        button->setPopupMode(QToolButton::InstantPopup);
+    add(action, item.name == nullptr);
     any = true;
   }
+  return any;
+}
+
+}  // namespace
+
+bool FillMenu(QMenu* menu, const std::vector<MenuItemSpec>& items, CommandList& commands) {
+  commands.WatchMenu(menu);
+  return Fill(
+      menu, items, commands, [menu](QAction* action, bool) { menu->addAction(action); },
+      [menu] { menu->addSeparator(); });
+}
+
+void FillToolBar(QToolBar* bar, const std::vector<MenuItemSpec>& items, CommandList& commands) {
+  Fill(
+      bar, items, commands,
+      [bar](QAction* action, bool submenu) {
+        bar->addAction(action);
+        if (!submenu) return;
+        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
+          button->setPopupMode(QToolButton::InstantPopup);
+      },
+      [bar] { bar->addSeparator(); });
 }
 
 }  // namespace lrv

@@ -39,6 +39,17 @@ struct AppFixture {
     std::filesystem::copy(std::filesystem::path(LRV_SOURCE_DIR) / "sample" / "base", Base(),
                           std::filesystem::copy_options::recursive);
   }
+  // The sample archive after its first run, which imports "menu.list",
+  // saves "tree.info" and closes.
+  void ImportSampleArchive();
 };
 
 }  // namespace lrv::testing
+
+#include "app/main_window.h"
+
+inline void lrv::testing::AppFixture::ImportSampleArchive() {
+  CopySampleArchive();
+  TfmLrvMain importing(*services, {});
+  importing.close();
+}

@@ -102,8 +102,7 @@ class CatalogueCommandsTest : public QObject {
 
   void loadSaveAndClearByCommand() {
     AppFixture f;
-    f.CopySampleArchive();
-    { TfmLrvMain first(*f.services, {}); first.close(); }
+    f.ImportSampleArchive();
     TfmLrvMain window(*f.services, {});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -135,8 +134,7 @@ class CatalogueCommandsTest : public QObject {
 
   void droppedFiles() {
     AppFixture f;
-    f.CopySampleArchive();
-    { TfmLrvMain first(*f.services, {}); first.close(); }
+    f.ImportSampleArchive();
     TfmLrvMain window(*f.services, {});
     f.prompter.messages.clear();
     SaveTree(OneCategory("Dropped"), f.Base() / "CAPS.TREE");
@@ -156,8 +154,7 @@ class CatalogueCommandsTest : public QObject {
 
   void sortCommandsOrderTheSampleCatalogue() {
     AppFixture f;
-    f.CopySampleArchive();
-    { TfmLrvMain first(*f.services, {}); first.close(); }
+    f.ImportSampleArchive();
     TfmLrvMain window(*f.services, {});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -60,8 +60,7 @@ class MainWindowTest : public QObject {
 
   void aCrashIsRecoveredFromTheAutosaveCopy() {
     AppFixture f;
-    f.CopySampleArchive();
-    { TfmLrvMain first(*f.services, {}); first.close(); }  // import and save tree.info
+    f.ImportSampleArchive();  // import and save tree.info
     // The previous run died after an edit: the marker stayed, tree.auto is newer.
     Catalogue edited;
     QVERIFY(LoadTree(edited, f.Base() / "tree.info"));
@@ -127,8 +126,7 @@ class MainWindowTest : public QObject {
 
   void shutdownWithAFailingSaveKeepsTheMarkerAndStillCloses() {
     AppFixture f;
-    f.CopySampleArchive();
-    { TfmLrvMain first(*f.services, {}); first.close(); }
+    f.ImportSampleArchive();
     TfmLrvMain window(*f.services, {});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -146,8 +144,7 @@ class MainWindowTest : public QObject {
 
   void keysOfTheWholeWindow() {
     AppFixture f;
-    f.CopySampleArchive();
-    { TfmLrvMain first(*f.services, {}); first.close(); }
+    f.ImportSampleArchive();
     TfmLrvMain window(*f.services, {});
     int opened = 0, renamed = 0;
     window.OpenSelectedArticle = [&] { ++opened; };

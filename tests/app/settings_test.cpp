@@ -19,13 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The sample archive after its first (importing) run.
-void ImportedSample(AppFixture& f) {
-  f.CopySampleArchive();
-  TfmLrvMain first(*f.services, {});
-  first.close();
-}
-
 void ShowAndClose(AppFixture& f, const std::function<void(TfmLrvMain&)>& whileOpen = {}) {
   TfmLrvMain window(*f.services, {});
   window.show();
@@ -44,7 +37,7 @@ class SettingsTest : public QObject {
     // The run that imports the outline list never shows; its shutdown saves
     // the design-time style (flat), which the relaunched run then shows.
     AppFixture f;
-    ImportedSample(f);
+    f.ImportSampleArchive();
     QVERIFY(!fs::exists(f.Base() / "interface.bak"));
     QCOMPARE(f.registry.ReadInteger(RegistryRoot::CurrentUser, kSettingsKey, "MenuStyle").value_or(-1),
              int(kStyleFlat));
@@ -53,7 +46,7 @@ class SettingsTest : public QObject {
 
   void firstRunWritesTheInitialLayoutAndShutdownWritesEverything() {
     AppFixture f;
-    ImportedSample(f);
+    f.ImportSampleArchive();
     fs::remove(f.Base() / "interface.ini");
     f.registry.DeleteKey(RegistryRoot::CurrentUser, kSettingsKey);
     ShowAndClose(f, [&](TfmLrvMain& w) {
@@ -80,7 +73,7 @@ class SettingsTest : public QObject {
 
   void storedPropertiesOfOtherControlsAreKept() {
     AppFixture f;
-    ImportedSample(f);
+    f.ImportSampleArchive();
     IniFile form;
     form.Write("TfmLrvMain", "pnLeft.Width", "333");
     form.Write("TfmLrvMain", "cbURLs.Items", "keep me");
@@ -103,7 +96,7 @@ class SettingsTest : public QObject {
 
   void aSavedWebAddressIsNotReopenedButAFileIs() {
     AppFixture f;
-    ImportedSample(f);
+    f.ImportSampleArchive();
     f.registry.WriteString(RegistryRoot::CurrentUser, kSettingsKey, "CurPage", "http://lorvane.example.org/");
     ShowAndClose(f, [](TfmLrvMain& w) { QCOMPARE(w.cbURLs->currentText(), QStringLiteral("about:blank")); });
     const std::string page = (f.Base() / "binary_search.html").string();
@@ -113,7 +106,7 @@ class SettingsTest : public QObject {
 
   void restoringTheInitialLayoutAsksAndNeedsTheCopy() {
     AppFixture f;
-    ImportedSample(f);
+    f.ImportSampleArchive();
     ShowAndClose(f);  // writes interface.bak and interface.ini
     fs::remove(f.Base() / "interface.ini");
     ShowAndClose(f, [&](TfmLrvMain& w) {
