@@ -57,7 +57,13 @@ TfmLrvMain::TfmLrvMain(AppServices& services, const QStringList& arguments, QWid
   FormCreate(arguments);
 }
 
-TfmLrvMain::~TfmLrvMain() = default;
+TfmLrvMain::~TfmLrvMain() {
+  // The tree control and its model watch catalogue_, which is destroyed
+  // before the window's children: take them down first.
+  hide();
+  delete tlMain;
+  tlMain = nullptr;
+}
 
 void TfmLrvMain::BuildLayout() {
   Splitter = new QSplitter(Qt::Horizontal, this);

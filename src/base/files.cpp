@@ -114,12 +114,20 @@ void WriteLinesAtomic(const fs::path& target, const std::vector<std::string>& li
 std::optional<std::string> ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
+  std::string content;
+  // Read in large blocks: the size is only a hint (the file may change).
   std::error_code ec;
   const auto size = fs::file_size(path, ec);
-  std::string content;
-  if (!ec) content.reserve(static_cast<std::size_t>(size));
-  content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  content.resize(ec ? std::size_t{1} << 16 : static_cast<std::size_t>(size) + 1);
+  std::size_t used = 0;
+  while (true) {
+    in.read(content.data() + used, static_cast<std::streamsize>(content.size() - used));
+    used += static_cast<std::size_t>(in.gcount());
+    if (in.bad()) return std::nullopt;
+    if (in.eof()) break;
+    content.resize(content.size() * 2);
+  }
+  content.resize(used);
   return content;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Today's date and the time of day, so that tests can pick the day.
 
+#include <compare>
+
 namespace lrv {
 
 struct Date {

@@ -173,14 +173,19 @@ std::string RegistryTree::ToIni() const {
       header += Escape(component, true);
     }
     if (!out.empty()) out.push_back('\n');
-    out += "[" + header + "]\n";
+    out += '[';
+    out += header;
+    out += "]\n";
     for (const NamedValue& v : key.values) {
       out += Escape(v.name, true);
       out.push_back('=');
-      if (const auto* s = std::get_if<std::string>(&v.value))
-        out += "\"" + Escape(*s, false) + "\"";
-      else
+      if (const auto* s = std::get_if<std::string>(&v.value)) {
+        out += '"';
+        out += Escape(*s, false);
+        out += '"';
+      } else {
         out += "dword:" + std::to_string(std::get<int>(v.value));
+      }
       out.push_back('\n');
     }
   }
