@@ -183,6 +183,17 @@ void TfmLrvMain::BuildMenusAndToolbars() {
     menu->setObjectName(QString::fromLatin1(spec.objectName));
     FillMenu(menu, spec.items, *commands_);
     menuBar()->addMenu(menu);
+    if (QLatin1String(spec.objectName) == QLatin1String("miView")) {
+      // The list of toolbars with their visibility heads the view menu.
+      auto* bars = new QMenu(QStringLiteral("&Панели инструментов"), menu);
+      bars->setObjectName(QStringLiteral("miToolbarsList"));
+      connect(bars, &QMenu::aboutToShow, this, [this, bars] {
+        bars->clear();
+        for (QToolBar* bar : findChildren<QToolBar*>())
+          if (bar->toggleViewAction()->isVisible()) bars->addAction(bar->toggleViewAction());
+      });
+      menu->insertMenu(menu->actions().value(0), bars);
+    }
   }
 
   tbNavigation = new QToolBar(QStringLiteral("Навигация"), this);

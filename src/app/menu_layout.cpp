@@ -50,7 +50,7 @@ const std::vector<MenuSpec>& MainMenuLayout() {
         Sep(), Cmd("acSearch"), Cmd("acSearchInArticlesText"), Sep(), Cmd("acPointer"), Cmd("acRandArticle"),
         Sub(QStringLiteral("&Показать статьи"), "miShowArticles", ShowArticlesItems())}},
       {QStringLiteral("&Вид"), "miView",
-       {Cmd("acToolbarsSettings"), Cmd("acRestoreToolbars"),
+       {Cmd("acRestoreToolbars"),
         Sub(QStringLiteral("&Интерфейс"), "miInterface",
             {Cmd("acInterfaceStandard"), Cmd("acInterfaceEx"), Cmd("acInterfaceFlat")}),
         Sep(), Cmd("acNoteLockPanel"), Sep(),

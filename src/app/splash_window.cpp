@@ -92,7 +92,10 @@ TfmSplash::TfmSplash(SystemInfo& systemInfo, Shell& shell, QWidget* owner)
   TextLabel(this, QStringLiteral("URL:"), {22, 124, 100, 16});
   lbSite = TextLabel(this, QString::fromStdString(ProjectSiteRoot()), {122, 124, 200, 16}, "lbSite");
   MakeLink(lbSite, QStringLiteral("Перейти на сайт проекта"));
-  TextLabel(this, QStringLiteral("© 2026 Лорвейн-софт. Все права защищены."), {22, 148, 270, 16});
+  auto* rights = TextLabel(this, QStringLiteral("© 2026 Лорвейн-софт. Все права защищены."), {22, 148, 276, 16});
+  QFont small = rights->font();
+  small.setPointSizeF(small.pointSizeF() * 0.85);
+  rights->setFont(small);
   for (QLabel* link : {lbEmail, lbSite}) link->installEventFilter(this);
 
   lbWin = TextLabel(this, QString::fromStdString(OsVersionLine(systemInfo.Version())), {22, 180, 300, 16}, "lbWin");
