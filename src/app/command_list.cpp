@@ -11,22 +11,22 @@ CommandList::CommandList(QWidget* owner) : QObject(owner), owner_(owner) {
   idle_.start();
 }
 
-QAction* CommandList::Add(const CommandSpec& spec) {
-  auto* action = new QAction(spec.caption, owner_);
-  action->setObjectName(QString::fromLatin1(spec.name));
-  action->setStatusTip(spec.hint);
-  action->setToolTip(QString(spec.caption).remove(QLatin1Char('&')).remove(QLatin1Char('.')));
-  action->setShortcuts(spec.shortcuts);
+QAction* CommandList::Add(const CommandSpec& command) {
+  auto* action = new QAction(command.caption, owner_);
+  action->setObjectName(QString::fromLatin1(command.name));
+  action->setStatusTip(command.hint);
+  action->setToolTip(QString(command.caption).remove(QLatin1Char('&')).remove(QLatin1Char('.')));
+  action->setShortcuts(command.shortcuts);
   action->setShortcutContext(Qt::WindowShortcut);
-  action->setCheckable(spec.checkable);
-  if (spec.execute) {
-    auto run = spec.execute;
+  action->setCheckable(command.checkable);
+  if (command.execute) {
+    auto run = command.execute;
     connect(action, &QAction::triggered, this, [run] { run(); });
   }
   connect(action, &QAction::hovered, this, [this, action] { emit hintShown(action->statusTip()); });
   owner_->addAction(action);
   actions_.insert(action->objectName(), action);
-  if (spec.enabled) enabling_.insert(action, spec.enabled);
+  if (command.enabled) enabling_.insert(action, command.enabled);
   ordered_.append(action);
   return action;
 }
