@@ -29,7 +29,7 @@ class CommandList : public QObject {
  public:
   explicit CommandList(QWidget* owner);
 
-  QAction* Add(const CommandSpec& spec);
+  QAction* Add(const CommandSpec& command);
   // The action of a command, or nullptr when no such command exists.
   QAction* Find(const QString& name) const { return actions_.value(name); }
   QAction* operator[](const char* name) const;

@@ -178,12 +178,12 @@ void TfmLrvMain::BuildLayout() {
 
 void TfmLrvMain::BuildMenusAndToolbars() {
   menuBar()->setObjectName(QStringLiteral("dxMainMenu"));
-  for (const MenuSpec& spec : MainMenuLayout()) {
-    auto* menu = new QMenu(spec.caption, menuBar());
-    menu->setObjectName(QString::fromLatin1(spec.objectName));
-    FillMenu(menu, spec.items, *commands_);
+  for (const MenuSpec& layout : MainMenuLayout()) {
+    auto* menu = new QMenu(layout.caption, menuBar());
+    menu->setObjectName(QString::fromLatin1(layout.objectName));
+    FillMenu(menu, layout.items, *commands_);
     menuBar()->addMenu(menu);
-    if (QLatin1String(spec.objectName) == QLatin1String("miView")) {
+    if (QLatin1String(layout.objectName) == QLatin1String("miView")) {
       // The list of toolbars with their visibility heads the view menu.
       auto* bars = new QMenu(QStringLiteral("&Панели инструментов"), menu);
       bars->setObjectName(QStringLiteral("miToolbarsList"));
