@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -280,13 +281,20 @@ void TfmLrvMain::AdjustProgressWidth() {
 
 void TfmLrvMain::SetToolbarStyle(int style) {
   toolbarStyle_ = style;
-  // Standard: captions beside the pictures; enhanced: raised picture
-  // buttons; flat: flat picture buttons.
+  // Standard: captions beside the pictures on plain bars; enhanced: raised
+  // picture buttons on shaded bars; flat: flat picture buttons, no frames.
   const Qt::ToolButtonStyle buttons = style == kStyleStandard ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly;
+  static const QString sheets[] = {
+      QStringLiteral("QToolBar { border: 1px solid palette(mid); background: palette(button); }"),
+      QStringLiteral("QToolBar { border: 1px solid palette(dark); border-radius: 3px;"
+                     " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 palette(light),"
+                     " stop:1 palette(button)); }"),
+      QStringLiteral("QToolBar { border: none; background: palette(window); }")};
+  const QString& sheet = sheets[std::clamp(style, 0, 2)];
   for (QToolBar* bar : {tbNavigation, tbAddress}) {
     bar->setToolButtonStyle(buttons);
-    const bool raised = style == kStyleEnhanced;
-    for (QToolButton* button : bar->findChildren<QToolButton*>()) button->setAutoRaise(!raised);
+    bar->setStyleSheet(sheet);
+    for (QToolButton* button : bar->findChildren<QToolButton*>()) button->setAutoRaise(style != kStyleEnhanced);
   }
   const char* checked = style == kStyleStandard ? "acInterfaceStandard"
                         : style == kStyleEnhanced ? "acInterfaceEx" : "acInterfaceFlat";
