@@ -32,9 +32,17 @@ std::string HeaderText(const QNetworkReply* reply) {
   std::string out = http2 ? "HTTP/2 " : "HTTP/1.1 ";
   out += std::to_string(StatusOf(reply));
   const QByteArray reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toByteArray();
-  if (!reason.isEmpty()) out += " " + reason.toStdString();
+  if (!reason.isEmpty()) {
+    out += ' ';
+    out += reason.toStdString();
+  }
   out += "\r\n";
-  for (const auto& [name, value] : reply->rawHeaderPairs()) out += name.toStdString() + ": " + value.toStdString() + "\r\n";
+  for (const auto& [name, value] : reply->rawHeaderPairs()) {
+    out += name.toStdString();
+    out += ": ";
+    out += value.toStdString();
+    out += "\r\n";
+  }
   return out;
 }
 
