@@ -2,6 +2,8 @@
 
 #include "cli/catalogue_commands.h"
 #include "cli/command.h"
+#include "cli/highlight_command.h"
+#include "cli/search_commands.h"
 
 namespace lrv::cli {
 namespace {
@@ -20,6 +22,11 @@ const std::vector<Command>& Commands() {
       {"tree dump", "FILE", "print a tree file as JSON (exit 1 when it is damaged)", TreeDump},
       {"tree from-json", "JSON_FILE OUT_FILE", "write a tree file from the JSON of tree dump", TreeFromJson},
       {"backups", "BASEDIR", "list the backups the restore window offers, as JSON", Backups},
+      {"words", "QUERY", "print the search words of a query, one a line", Words},
+      {"stem", "WORD...", "print the stem of each word (word-form folding), one a line", Stem},
+      {"contains", "NEEDLE TEXT [--case] [--whole]", "print yes when TEXT contains NEEDLE, else no", Contains},
+      {"highlight", "BASEDIR FILE --word W... [--case] [--whole] --out OUT",
+       "write the highlighted copy of an article page as the search shows it", Highlight},
       {"outline", "BASEDIR", "import BASEDIR/menu.list as a trial run and print the result", Outline},
   };
   return commands;

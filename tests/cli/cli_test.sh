@@ -51,5 +51,39 @@ check "backups lists the restore window's entries in order" json "$work/backups.
 "$cli" tree dump 2>/dev/null
 check "a missing argument is a usage error" test $? -eq 2
 
+check "words splits a query at spaces and drops stop words and single letters" \
+  test "$("$cli" words '  Паскаль,  Модула и Z+ ')" = "$(printf 'Паскаль\nМодула')"
+check "words of a query of stop words prints nothing" test -z "$("$cli" words 'и в или')"
+check "stem prints one stem a line, an empty one too" \
+  test "$("$cli" stem программирование aeiou 'базы данных' Ёлка | tr '\n' '|')" = "грамм||базы д|ёлк|"
+check "contains: only the first occurrence is judged with --whole" \
+  test "$("$cli" contains data 'metadata data' --whole)" = no
+check "contains: case-free by default" test "$("$cli" contains tform.create TForm.Create)" = yes
+check "contains: --case compares unchanged" test "$("$cli" contains --case tform.create TForm.Create)" = no
+check "contains: a needle after -- may start with --" test "$("$cli" contains -- --x a--x)" = yes
+"$cli" stem 日 >/dev/null 2>&1
+check "a word without a Windows-1251 form is a usage error" test $? -eq 2
+"$cli" contains needle 2>/dev/null
+check "contains without a text is a usage error" test $? -eq 2
+
+page="$src/sample/base/alpha_blending.html"
+"$cli" highlight "$src/sample/base" alpha_blending.html --word Lorvane архив --out "$work/hl.html"
+check "highlight exits 0" test $? -eq 0
+iconv -f cp1251 -t utf-8 "$work/hl.html" >"$work/hl.txt"
+check "a found word is marked" \
+  grep -q '<span style="background-color: Yellow"><font color=maroon>Lorvane</font></span> 6 Pro\.' "$work/hl.txt"
+check "a Russian word given in UTF-8 is marked" grep -q 'из <span style="background-color: Yellow"><font color=maroon>архив</font></span>а ' "$work/hl.txt"
+check "the banner, title bar and footer mail lines are unchanged" \
+  test "$(grep -a -e '^<!-- {' -e 'mailto:' -e 'bg_title' "$page")" = "$(grep -a -e '^<!-- {' -e 'mailto:' -e 'bg_title' "$work/hl.html")"
+check "the copy keeps CR LF line ends" test "$(grep -c $'\r$' "$work/hl.html")" -eq "$(wc -l <"$work/hl.html")"
+"$cli" highlight "$src/sample/base" alpha_blending.html --word color --whole --case --out "$work/attr.html"
+check "an attribute name is never marked: the copy equals the page" cmp -s "$page" "$work/attr.html"
+"$cli" highlight "$src/sample/base" no_such_page.html --word Lorvane --out "$work/none.html" 2>/dev/null
+check "a missing page exits 1" test $? -eq 1
+check "and writes nothing" test ! -e "$work/none.html"
+"$cli" highlight "$src/sample/base" alpha_blending.html --word Lorvane 2>/dev/null
+check "highlight without --out is a usage error" test $? -eq 2
+check "highlight wrote nothing into the sample" test -z "$(cd "$src/sample/base" && git status --porcelain . 2>/dev/null)"
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]

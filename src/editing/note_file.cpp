@@ -1,0 +1,33 @@
+#include "editing/note_file.h"
+
+#include "base/text.h"
+
+namespace lrv {
+
+std::string_view AddressFileName(std::string_view address) {
+  const std::size_t at = address.find_last_of("\\/:");
+  return at == std::string_view::npos ? address : address.substr(at + 1);
+}
+
+std::string ReplaceExtension(std::string_view path, std::string_view extension) {
+  const std::string_view trimmed = text::Trim(path);
+  if (trimmed.empty() || text::Trim(extension).empty()) return std::string(path);
+  const std::size_t nameStart = trimmed.find_last_of("\\/");
+  const std::size_t from = nameStart == std::string_view::npos ? 0 : nameStart + 1;
+  const std::size_t dot = trimmed.rfind('.');
+  if (dot == std::string_view::npos || dot < from) return std::string(path);
+  std::string out(trimmed.substr(0, dot + 1));
+  out.append(extension);
+  return out;
+}
+
+std::optional<std::filesystem::path> NoteFileForAddress(const Dirs& dirs, std::string_view address) {
+  const std::string_view name = text::Trim(AddressFileName(address));
+  if (name.empty() || name == "." || name == "..") return std::nullopt;
+  const std::string noteName = ReplaceExtension(name, "txt");
+  // One component with no separator: the note lies directly in NotesDir.
+  // Letter case may differ on an archive copied from Windows.
+  return StoredNameToPath(dirs.NotesDir(), noteName);
+}
+
+}  // namespace lrv
