@@ -31,6 +31,12 @@ QAction* CommandList::Add(const CommandSpec& command) {
   return action;
 }
 
+void CommandList::Register(QAction* action, std::function<bool()> enabled) {
+  actions_.insert(action->objectName(), action);
+  if (enabled) enabling_.insert(action, std::move(enabled));
+  ordered_.append(action);
+}
+
 QAction* CommandList::operator[](const char* name) const { return actions_.value(QString::fromLatin1(name)); }
 
 void CommandList::UpdateAll() {

@@ -30,6 +30,9 @@ class CommandList : public QObject {
   explicit CommandList(QWidget* owner);
 
   QAction* Add(const CommandSpec& command);
+  // Adds an action made elsewhere (a box in a menu, such as the title box
+  // "edCaption") under its object name, with an optional enabling rule.
+  void Register(QAction* action, std::function<bool()> enabled = {});
   // The action of a command, or nullptr when no such command exists.
   QAction* Find(const QString& name) const { return actions_.value(name); }
   QAction* operator[](const char* name) const;

@@ -44,6 +44,11 @@ QLabel* StatusPanel(QWidget* parent, const char* name, int width) {
 
 }  // namespace
 
+std::vector<CommandInstaller>& CommandInstallers() {
+  static std::vector<CommandInstaller> installers;
+  return installers;
+}
+
 TfmLrvMain::TfmLrvMain(AppServices& services, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), s_(services), journal_(services.dirs, services.disk),
       placement_(std::make_unique<FormPlacement>()) {
@@ -53,6 +58,7 @@ TfmLrvMain::TfmLrvMain(AppServices& services, const QStringList& arguments, QWid
   commands_ = new CommandList(this);
   BuildLayout();
   BuildCommands();
+  for (CommandInstaller install : CommandInstallers()) install(*this);
   BuildMenusAndToolbars();
   ConnectTree();
   FormCreate(arguments);

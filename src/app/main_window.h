@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QStringList>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "catalogue/journal.h"
 
 class QComboBox;
+class QMenu;
 class QProgressBar;
 class QSplitter;
 class QStackedWidget;
@@ -29,6 +31,14 @@ namespace lrv {
 class CommandList;
 class FormPlacement;
 class TCatalogueTree;
+
+class TfmLrvMain;
+
+// Subsystems add their commands and wiring to the main window here; each
+// installer runs in the window's constructor after the shell's own commands
+// and before the menus and toolbars are filled from their layout.
+using CommandInstaller = void (*)(TfmLrvMain& window);
+std::vector<CommandInstaller>& CommandInstallers();
 
 class TfmLrvMain : public QMainWindow {
   Q_OBJECT
@@ -66,6 +76,9 @@ class TfmLrvMain : public QMainWindow {
   // F2 (rename); the viewer and the editing commands set them.
   std::function<void()> OpenSelectedArticle;
   std::function<void()> RenameSelectedNode;
+
+  // The tree's context menu.
+  QMenu* TreeContextMenu() const { return pmTreeList; }
 
   // The window's controls.
   QWidget* pnLeft = nullptr;
