@@ -4,6 +4,7 @@
 #include "cli/command.h"
 #include "cli/highlight_command.h"
 #include "cli/search_commands.h"
+#include "cli/search_pass_commands.h"
 
 namespace lrv::cli {
 namespace {
@@ -27,6 +28,12 @@ const std::vector<Command>& Commands() {
       {"contains", "NEEDLE TEXT [--case] [--whole]", "print yes when TEXT contains NEEDLE, else no", Contains},
       {"highlight", "BASEDIR FILE --word W... [--case] [--whole] --out OUT",
        "write the highlighted copy of an article page as the search shows it", Highlight},
+      {"search",
+       "BASEDIR --query Q [--kind exact|all|any] [--text] [--stem] [--whole] [--case] [--category TITLE]... "
+       "[--state favourite|new|read|unread]... [--tree FILE]",
+       "run the search pass and print the found articles (file, tab, title)", Search},
+      {"view", "BASEDIR NAME [--tree FILE]",
+       "print a filtered view: favourite, new, read, unread, index, with-note, without-note, viewed, not-viewed", View},
       {"outline", "BASEDIR", "import BASEDIR/menu.list as a trial run and print the result", Outline},
   };
   return commands;

@@ -16,7 +16,7 @@ void PrintHelp(std::ostream& out) {
   for (const auto& c : lrv::cli::Commands()) {
     std::string head = "  " + c.name + (c.synopsis.empty() ? "" : " " + c.synopsis);
     if (head.size() < 38) head.resize(38, ' ');
-    else head += "  ";
+    else head += "\n" + std::string(38, ' ');
     out << head << c.summary << "\n";
   }
   out << "  --help                              this text\n";

@@ -85,5 +85,38 @@ check "and writes nothing" test ! -e "$work/none.html"
 check "highlight without --out is a usage error" test $? -eq 2
 check "highlight wrote nothing into the sample" test -z "$(cd "$src/sample/base" && git status --porcelain . 2>/dev/null)"
 
+
+# The search pass and the filtered views on a generated archive with pages.
+python3 "$src/scripts/gen_archive" "$work/pages" --articles 60 --seed 5 >/dev/null
+"$cli" search "$work/pages" --query 'очереди' --kind exact --text >"$work/found.txt"
+check "search exits 0" test $? -eq 0
+# The same question answered line by line in Python, for every article page.
+"$cli" view "$work/pages" index | cut -f1 >"$work/all.txt"
+check "view index lists every article" test "$(wc -l <"$work/all.txt")" -eq 60
+python3 - "$work/pages" "$work/all.txt" >"$work/expected.txt" <<'PY'
+import sys
+base, names = sys.argv[1], open(sys.argv[2], encoding="utf-8").read().split()
+for name in names:
+    lines = open(f"{base}/{name}", "rb").read().decode("cp1251").replace("\r\n", "\n").split("\n")
+    if any("очереди" in line.lower() for line in lines):
+        print(name)
+PY
+check "a text search finds the pages whose lines hold the phrase, in catalogue order" \
+  test "$(cut -f1 "$work/found.txt")" = "$(cat "$work/expected.txt")"
+check "it finds some but not all" test "$(wc -l <"$work/found.txt")" -gt 0 -a "$(wc -l <"$work/found.txt")" -lt 60
+check "each line is a file name, a tab and the title" \
+  test "$(grep -c -P '^[a-z_0-9]+\.html\t.+$' "$work/found.txt")" -eq "$(wc -l <"$work/found.txt")"
+check "--case finds no lower-case windows in titles" test -z "$("$cli" search "$work/pages" --query windows --case)"
+check "a title search without --case ignores case" \
+  test "$("$cli" search "$work/pages" --query windows | wc -l)" -eq "$("$cli" search "$work/pages" --query Windows | wc -l)"
+check "--state read finds nothing in an archive of unread articles" \
+  test -z "$("$cli" search "$work/pages" --query Windows --state read)"
+check "view unread of that archive is the index" test "$("$cli" view "$work/pages" unread)" = "$("$cli" view "$work/pages" index)"
+check "view favourite of it is empty" test -z "$("$cli" view "$work/pages" favourite)"
+"$cli" search "$work/pages" --query x --kind some 2>/dev/null
+check "an unknown kind is a usage error" test $? -eq 2
+"$cli" view "$work/pages" favorite 2>/dev/null
+check "an unknown view is a usage error" test $? -eq 2
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]
