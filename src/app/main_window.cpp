@@ -44,11 +44,6 @@ QLabel* StatusPanel(QWidget* parent, const char* name, int width) {
 
 }  // namespace
 
-std::vector<CommandInstaller>& CommandInstallers() {
-  static std::vector<CommandInstaller> installers;
-  return installers;
-}
-
 TfmLrvMain::TfmLrvMain(AppServices& services, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), s_(services), journal_(services.dirs, services.disk),
       placement_(std::make_unique<FormPlacement>()) {

@@ -1,0 +1,12 @@
+// The subsystems whose commands join the main window.
+#include "app/main_window.h"
+#include "editing/ui/editing_commands.h"
+
+namespace lrv {
+
+std::vector<CommandInstaller>& CommandInstallers() {
+  static std::vector<CommandInstaller> installers = {&InstallEditingCommands};
+  return installers;
+}
+
+}  // namespace lrv
