@@ -33,6 +33,10 @@ class CommandList : public QObject {
   // Adds an action made elsewhere (a box in a menu, such as the title box
   // "edCaption") under its object name, with an optional enabling rule.
   void Register(QAction* action, std::function<bool()> enabled = {});
+  // A drop-down menu that toolbar buttons of the command carry beside the
+  // command itself (history menus). Menus show the command as a plain item.
+  void SetDropDownMenu(QAction* action, QMenu* menu) { dropDowns_.insert(action, menu); }
+  QMenu* DropDownMenu(QAction* action) const { return dropDowns_.value(action); }
   // The action of a command, or nullptr when no such command exists.
   QAction* Find(const QString& name) const { return actions_.value(name); }
   QAction* operator[](const char* name) const;
@@ -56,6 +60,7 @@ class CommandList : public QObject {
   QWidget* owner_;
   QHash<QString, QAction*> actions_;
   QHash<QAction*, std::function<bool()>> enabling_;
+  QHash<QAction*, QMenu*> dropDowns_;
   QList<QAction*> ordered_;
   QTimer idle_;
 };

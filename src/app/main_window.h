@@ -17,6 +17,8 @@
 #include "app/app_services.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/journal.h"
+#include "catalogue/result_list.h"
+#include "search/search_pass.h"
 
 class QComboBox;
 class QMenu;
@@ -76,6 +78,25 @@ class TfmLrvMain : public QMainWindow {
   // F2 (rename); the viewer and the editing commands set them.
   std::function<void()> OpenSelectedArticle;
   std::function<void()> RenameSelectedNode;
+  // The first show's deferred navigation to the address box's text (the
+  // blank page unless the last page was restored); the viewer sets it.
+  std::function<void()> NavigateBlankPage;
+
+  // The rows of the result list tlSearch (in the order shown) and what the
+  // last search or view hands to the highlighter. The search commands fill
+  // both and set the hooks below.
+  ResultList& results() { return results_; }
+  SearchHandover& lastSearch() { return lastSearch_; }
+  // Row numbers of results() selected in tlSearch, in selection order.
+  std::function<std::vector<int>()> SelectedResultRows;
+  // Shows results() anew after other code changed its rows (marking, undo).
+  std::function<void()> ResultRowsChanged;
+  // `SelectResultByTitle` (Windows-1251 title): the viewer calls it after
+  // showing an article.
+  std::function<void(const std::string& title)> SelectResultByTitle;
+  // Opens a found article (Enter or a double click with one row selected);
+  // the viewer sets it.
+  std::function<void(const ResultRow& row)> OpenResultRow;
 
   // The tree's context menu.
   QMenu* TreeContextMenu() const { return pmTreeList; }
@@ -134,6 +155,8 @@ class TfmLrvMain : public QMainWindow {
   AppServices& s_;
   Catalogue catalogue_;
   UndoJournal journal_;
+  ResultList results_;
+  SearchHandover lastSearch_;
   CommandList* commands_ = nullptr;
   std::unique_ptr<FormPlacement> placement_;
   QPointer<QMenu> pmTreeList;

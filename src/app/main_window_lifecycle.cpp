@@ -192,6 +192,7 @@ void TfmLrvMain::FormShow() {
 bool TfmLrvMain::event(QEvent* e) {
   if (e->type() == kBlankPageEvent) {
     if (cbURLs->currentText().isEmpty()) cbURLs->setEditText(QStringLiteral("about:blank"));
+    if (NavigateBlankPage) NavigateBlankPage();
     return true;
   }
   return QMainWindow::event(e);

@@ -137,11 +137,16 @@ bool FillMenu(QMenu* menu, const std::vector<MenuItemSpec>& items, CommandList& 
 void FillToolBar(QToolBar* bar, const std::vector<MenuItemSpec>& items, CommandList& commands) {
   Fill(
       bar, items, commands,
-      [bar](QAction* action, bool submenu) {
+      [bar, &commands](QAction* action, bool submenu) {
         bar->addAction(action);
-        if (!submenu) return;
-        if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action)))
+        auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+        if (!button) return;
+        if (submenu) {
           button->setPopupMode(QToolButton::InstantPopup);
+        } else if (QMenu* dropDown = commands.DropDownMenu(action)) {
+          button->setMenu(dropDown);
+          button->setPopupMode(QToolButton::MenuButtonPopup);
+        }
       },
       [bar] { bar->addSeparator(); });
 }

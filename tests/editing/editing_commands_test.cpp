@@ -6,7 +6,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QToolBar>
+#include <QToolButton>
 
+#include "app/menu_layout.h"
 #include "catalogue/columns.h"
 #include "editing/ui/catalogue_tree.h"
 #include "editing_windows_support.h"
@@ -145,7 +148,7 @@ class EditingCommandsTest : public QObject {
 
     // The back menu lists the three additions newest first; the oldest
     // returns to the state right after start-up.
-    QMenu* back = c.Find(QStringLiteral("acTreeUndo"))->menu();
+    QMenu* back = c.DropDownMenu(c.Find(QStringLiteral("acTreeUndo")));
     QVERIFY(back);
     QCOMPARE(back->objectName(), QStringLiteral("pmTreeHistoryBack"));
     emit back->aboutToShow();
@@ -155,7 +158,7 @@ class EditingCommandsTest : public QObject {
     QCOMPARE(e.c().RootCount(), categories);
     QCOMPARE(e.w().pnCatsCount->text(), QStringLiteral("Категорий: %1").arg(categories));
 
-    QMenu* forward = c.Find(QStringLiteral("acTreeRedo"))->menu();
+    QMenu* forward = c.DropDownMenu(c.Find(QStringLiteral("acTreeRedo")));
     QCOMPARE(forward->objectName(), QStringLiteral("pmTreeHistoryForward"));
     emit forward->aboutToShow();
     QCOMPARE(forward->actions().size(), 3);
@@ -170,8 +173,12 @@ class EditingCommandsTest : public QObject {
     QVERIFY(edit && edit->actions().contains(undo));
     emit edit->aboutToShow();
     QVERIFY(undo->menu() == nullptr);  // clickable there, not a sub-menu
-    emit edit->aboutToHide();
-    QVERIFY(undo->menu() != nullptr);  // the toolbar buttons keep the drop-down
+    // A toolbar button of the command carries the history as its drop-down.
+    QToolBar bar;
+    FillToolBar(&bar, {MenuItemSpec{"acTreeUndo", {}, nullptr, {}}}, e.w().commands());
+    auto* button = qobject_cast<QToolButton*>(bar.widgetForAction(undo));
+    QVERIFY(button && button->menu() == e.w().commands().DropDownMenu(undo));
+    QCOMPARE(button->popupMode(), QToolButton::MenuButtonPopup);
   }
 
   void dragAnArticleOntoAnotherSubcategory() {

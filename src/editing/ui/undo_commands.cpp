@@ -2,10 +2,8 @@
 // and pmTreeHistoryForward. The menus hang on the actions themselves, so
 // every toolbar button that shows one of them gets the drop-down.
 #include <QAction>
-#include <QActionEvent>
 #include <QApplication>
 #include <QMenu>
-#include <QPointer>
 
 #include "app/command_list.h"
 #include "app/main_window.h"
@@ -32,42 +30,12 @@ void FillHistoryMenu(TfmLrvMain& window, QMenu* menu, HistoryMenu which) {
   }
 }
 
-// A menu shows an action that carries a menu as a sub-menu, which cannot
-// be clicked. While a menu such as "&Правка" is open, the command lends
-// its history menu away, so that it stays a plain command there.
-class PlainInMenus : public QObject {
- public:
-  PlainInMenus(QAction* action, QMenu* history, QObject* owner) : QObject(owner), action_(action), history_(history) {
-    qApp->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::ActionAdded) return false;
-    auto* menu = qobject_cast<QMenu*>(watched);
-    if (menu == nullptr || menu == history_ || static_cast<QActionEvent*>(event)->action() != action_) return false;
-    QPointer<QAction> action = action_.data();
-    QPointer<QMenu> history = history_.data();
-    connect(menu, &QMenu::aboutToShow, this, [action] {
-      if (action) action->setMenu(static_cast<QMenu*>(nullptr));
-    });
-    connect(menu, &QMenu::aboutToHide, this, [action, history] {
-      if (action && history) action->setMenu(history.data());
-    });
-    return false;
-  }
-
- private:
-  QPointer<QAction> action_;
-  QPointer<QMenu> history_;
-};
 
 QMenu* HistoryMenuFor(TfmLrvMain& window, QAction* action, const char* name, HistoryMenu which) {
   auto* menu = new QMenu(&window);
   menu->setObjectName(QString::fromLatin1(name));
   QObject::connect(menu, &QMenu::aboutToShow, &window, [&window, menu, which] { FillHistoryMenu(window, menu, which); });
-  action->setMenu(menu);
-  new PlainInMenus(action, menu, &window);
+  window.commands().SetDropDownMenu(action, menu);
   return menu;
 }
 

@@ -1,0 +1,14 @@
+#pragma once
+// The article viewer in the main window: the browser host in the right
+// panel, opening articles from the tree, the start page, and the browser
+// commands acBack, acForward (with their history menus), acStop,
+// acRefresh, acBlank and acGoAddress.
+
+namespace lrv {
+
+class TfmLrvMain;
+
+// Runs from the window's constructor, before the menus are filled.
+void InstallViewerCommands(TfmLrvMain& window);
+
+}  // namespace lrv
