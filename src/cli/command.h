@@ -30,6 +30,10 @@ struct Command {
   std::function<int(std::span<const std::string> args)> run;
 };
 
+// An argument (UTF-8) as the archive's Windows-1251 bytes; a text with no
+// such form is a usage error.
+std::string ToArchiveText(const std::string& utf8, const char* what = "the argument");
+
 // Every subcommand, in the order --help lists them.
 const std::vector<Command>& Commands();
 

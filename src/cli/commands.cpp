@@ -6,7 +6,16 @@
 #include "cli/search_commands.h"
 #include "cli/search_pass_commands.h"
 
+#include "base/text.h"
+
 namespace lrv::cli {
+
+std::string ToArchiveText(const std::string& utf8, const char* what) {
+  auto bytes = text::Utf8ToCp1251(utf8);
+  if (!bytes) throw UsageError(std::string(what) + " '" + utf8 + "' has no Windows-1251 form");
+  return std::move(*bytes);
+}
+
 namespace {
 
 int Version(std::span<const std::string> args) {

@@ -9,15 +9,6 @@
 #include "search/highlight_page.h"
 
 namespace lrv::cli {
-namespace {
-
-std::string ToArchiveText(const std::string& utf8, const char* what) {
-  auto bytes = text::Utf8ToCp1251(utf8);
-  if (!bytes) throw UsageError(std::string(what) + " '" + utf8 + "' has no Windows-1251 form");
-  return std::move(*bytes);
-}
-
-}  // namespace
 
 // The words go to the highlighter as given: the search folds them before it
 // hands them over, so a caller who wants stems passes stems.

@@ -11,13 +11,6 @@
 namespace lrv::cli {
 namespace {
 
-// Arguments arrive as UTF-8; the search works on the archive's bytes.
-std::string ToArchiveText(const std::string& utf8) {
-  auto bytes = text::Utf8ToCp1251(utf8);
-  if (!bytes) throw UsageError("the argument has no Windows-1251 form: " + utf8);
-  return *bytes;
-}
-
 void PrintLine(std::string_view archiveText) { std::cout << text::Cp1251ToUtf8(archiveText) << "\n"; }
 
 }  // namespace

@@ -15,12 +15,6 @@
 namespace lrv::cli {
 namespace {
 
-std::string ToArchiveText(const std::string& utf8) {
-  auto bytes = text::Utf8ToCp1251(utf8);
-  if (!bytes) throw UsageError("the argument has no Windows-1251 form: " + utf8);
-  return *bytes;
-}
-
 // The value after an option, or a usage error.
 const std::string& ValueOf(std::span<const std::string> args, std::size_t& i) {
   if (i + 1 >= args.size()) throw UsageError(args[i] + " expects a value");
