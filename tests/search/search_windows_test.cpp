@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+
+#include "when_search_opens.h"
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -60,30 +62,6 @@ std::multiset<std::string> TitlesContaining(const Catalogue& c, std::string_view
   for (const CatalogueNode* article : Articles(c))
     if (text::Lower(article->Title()).find(needle) != std::string::npos) titles.insert(article->Title());
   return titles;
-}
-
-// Runs `act` on the search window as soon as it shows, then closes it.
-// Polls, because other work of the window (the browser loading its first
-// page) may run pending timers before the command opens the window.
-void WhenSearchOpens(std::function<void(TfmSearch&)> act) {
-  auto* poll = new QTimer;
-  auto tries = std::make_shared<int>(0);
-  poll->setInterval(10);
-  QObject::connect(poll, &QTimer::timeout, [poll, tries, act] {
-    auto* form = qobject_cast<TfmSearch*>(QApplication::activeModalWidget());
-    if (form == nullptr) {
-      if (++*tries < 500) return;
-      poll->deleteLater();
-      poll->stop();
-      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-      QFAIL("the search window did not open");
-    }
-    poll->stop();
-    poll->deleteLater();
-    act(*form);
-    if (form->isVisible()) form->btCancel->click();
-  });
-  poll->start();
 }
 
 void Search(TfmSearch& form, const QString& query) {

@@ -299,5 +299,16 @@ class ViewerWindowsTest : public QObject {
 }  // namespace
 }  // namespace lrv::testing
 
-QTEST_MAIN(lrv::testing::ViewerWindowsTest)
+namespace lrv::testing {
+int RunResultOpeningWindowsTests(int argc, char** argv);
+}
+
+// Two test classes share the binary (and its one browser engine).
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  app.setAttribute(Qt::AA_Use96Dpi, true);
+  lrv::testing::ViewerWindowsTest viewerTest;
+  const int viewerFailures = QTest::qExec(&viewerTest, argc, argv);
+  return viewerFailures + lrv::testing::RunResultOpeningWindowsTests(argc, argv);
+}
 #include "viewer_windows_test.moc"

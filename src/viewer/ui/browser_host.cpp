@@ -52,8 +52,8 @@ std::string TypedAddress(const QString& typed) {
 }  // namespace
 
 BrowserHost::BrowserHost(TfmLrvMain& window)
-    : QObject(&window), window_(window),
-      viewer_(std::make_unique<ArticleViewer>(window.catalogue(), window.services().dirs)) {
+    : QObject(&window), window_(window), tempPage_(MakeTempPage(window.services().dirs)),
+      viewer_(std::make_unique<ArticleViewer>(window.catalogue(), window.services().dirs, &tempPage_)) {
   setObjectName(QStringLiteral("BrowserHost"));
   auto* layout = new QVBoxLayout(window.pnBrowser);
   layout->setContentsMargins(0, 0, 0, 0);

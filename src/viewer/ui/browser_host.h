@@ -34,6 +34,9 @@ class BrowserHost : public QObject {
   ~BrowserHost() override;
 
   ArticleViewer& Viewer() { return *viewer_; }
+  // The window's temporary page "_temp_.html": whoever writes it sets its
+  // title, which the caption shows while the browser displays the page.
+  TempPage& TemporaryPage() { return tempPage_; }
   QWebEngineView* Browser() const { return browser_; }
   LrvWebPage* Page() const { return page_; }
 
@@ -74,6 +77,8 @@ class BrowserHost : public QObject {
   void SyncListsWithTitle(const WindowTitle& title);
 
   TfmLrvMain& window_;
+  // Before viewer_: the viewer keeps a pointer to it.
+  TempPage tempPage_;
   std::unique_ptr<ArticleViewer> viewer_;
   QWebEngineView* browser_ = nullptr;
   LrvWebPage* page_ = nullptr;

@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "viewer/addresses.h"
 #include "viewer/ui/browser_host.h"
+#include "viewer/ui/result_opening.h"
 
 namespace lrv {
 namespace {
@@ -50,6 +51,7 @@ void InstallViewerCommands(TfmLrvMain& window) {
          [host] { host->GoToAddress(viewer::kAboutBlank); }, {}});
 
   window.OpenSelectedArticle = [host] { host->OpenSelectedArticle(); };
+  viewer::InstallResultOpening(window, *host);
   // The first show's deferred start: the box's text, "about:blank" unless
   // the last page was restored into it.
   window.NavigateBlankPage = [host] {
