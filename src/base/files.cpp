@@ -137,6 +137,11 @@ std::optional<std::vector<std::string>> ReadLines(const fs::path& path) {
   return text::SplitLines(*content);
 }
 
+bool IsRegularFile(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
+}
+
 void MakeWritable(const fs::path& path) {
   std::error_code ec;
   if (!fs::exists(path, ec)) return;

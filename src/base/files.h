@@ -60,6 +60,10 @@ std::optional<std::string> ReadFile(const fs::path& path);
 // A text file's lines (CR LF or LF), or nullopt when it cannot be read.
 std::optional<std::vector<std::string>> ReadLines(const fs::path& path);
 
+// Whether a regular file stands at the path; errors (no access, a broken
+// link) answer false instead of throwing.
+bool IsRegularFile(const fs::path& path);
+
 // "Sets the attributes to normal and archive": makes the file writable for
 // its owner so a read-only copy can be replaced. Missing files are ignored.
 void MakeWritable(const fs::path& path);

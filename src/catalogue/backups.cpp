@@ -58,11 +58,6 @@ bool HasExtensionNoCase(const std::string& ansiName, std::string_view extension)
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool RegularFile(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_regular_file(path, ec);
-}
-
 bool Exists(const fs::path& path) {
   std::error_code ec;
   return fs::exists(fs::symlink_status(path, ec));
@@ -124,7 +119,7 @@ std::vector<BackupEntry> ListBackups(const Dirs& dirs) {
   };
   for (const auto& [name, label] : fixed) {
     const fs::path file = dirs.BaseFile(name);
-    if (RegularFile(file)) list.push_back({label, file});
+    if (IsRegularFile(file)) list.push_back({label, file});
   }
   for (const fs::path& file : FilesWithExtension(dirs.baseDir, ".day"))
     list.push_back({DayBackupLabel(file.filename()), file});

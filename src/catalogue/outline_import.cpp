@@ -125,13 +125,11 @@ void OfferList(Prompter& prompter, std::string_view question, int helpContext,
 OutlineImportResult ImportOutlineList(Catalogue& catalogue, const std::filesystem::path& listPath,
                                       const std::filesystem::path& baseDir, Prompter& prompter,
                                       const std::function<void()>& beforeEachLine) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(listPath, ec)) return {};
+  if (!IsRegularFile(listPath)) return {};
   auto lines = ReadLines(listPath);
   if (!lines) return {};
   auto fileExists = [&baseDir](const std::string& fileName) {
-    std::error_code e;
-    return std::filesystem::is_regular_file(StoredNameToPath(baseDir, fileName), e);
+    return IsRegularFile(StoredNameToPath(baseDir, fileName));
   };
   OutlineImportResult result = ImportOutlineLines(catalogue, *lines, fileExists, beforeEachLine);
   // Asked in this order and independently of each other.

@@ -42,11 +42,6 @@ constexpr std::string_view kNotRestoredQuestion =
     "Список статей не был восстановлен!\n\rХотите заполнить дерево статей самостоятельно?";
 constexpr int kNotRestoredHelp = 75;
 
-bool RegularFile(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_regular_file(path, ec);
-}
-
 // The damaged tree file would be replaced by the empty catalogue at
 // shutdown; a copy beside it keeps whatever can still be rescued from it.
 // Empty when the copy could not be made.
@@ -101,10 +96,10 @@ StartupLoadResult LoadCatalogueAtStartup(const Dirs& dirs, const StartupPlatform
   Prompter& prompter = platform.prompter;
   const fs::path treeFile = dirs.BaseFile(currentTreeFileName);
 
-  if (RegularFile(treeFile)) {
+  if (IsRegularFile(treeFile)) {
     const fs::path autoCopy = dirs.BaseFile(kTreeAutoName);
     bool loaded = false;
-    if (wasRunning && RegularFile(autoCopy) && LoadTree(catalogue, autoCopy)) {
+    if (wasRunning && IsRegularFile(autoCopy) && LoadTree(catalogue, autoCopy)) {
       prompter.Inform(std::string(kRecoveredText), kRecoveredHelp);
       result.outcome = StartupLoad::RecoveredFromAuto;
       loaded = true;
@@ -152,7 +147,7 @@ StartupLoadResult LoadCatalogueAtStartup(const Dirs& dirs, const StartupPlatform
   }
 
   const fs::path outline = dirs.BaseFile(kOutlineListName);
-  if (RegularFile(outline)) {
+  if (IsRegularFile(outline)) {
     result.outline = ImportOutlineList(catalogue, outline, dirs.baseDir, prompter, platform.beforeEachOutlineLine);
     if (result.outline.imported) {
       result.outcome = StartupLoad::OutlineImported;

@@ -40,11 +40,6 @@ constexpr int kOneFileHelp = 53;
 
 std::string BaseDirText(const Dirs& dirs) { return DisplayFileName(dirs.baseDir); }
 
-bool RegularFile(const fs::path& path) {
-  std::error_code ec;
-  return fs::is_regular_file(path, ec);
-}
-
 fs::path WithoutTrailingSeparator(fs::path p) {
   p = p.lexically_normal();
   if (!p.has_filename() && p.has_parent_path() && p != p.root_path()) p = p.parent_path();
@@ -66,7 +61,7 @@ TreeFileLoad LoadTreeFile(Catalogue& catalogue, const fs::path& file, const Dirs
     catalogue.ReplaceWith(std::move(read.catalogue));
     return TreeFileLoad::Loaded;
   }
-  if (RegularFile(autoCopy)) {
+  if (IsRegularFile(autoCopy)) {
     prompter.Error(std::string(kDamagedRestoredText), kDamagedRestoredHelp);
     // The catalogue is still the one just saved; reading the copy back
     // makes sure the two are the same.

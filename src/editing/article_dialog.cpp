@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "base/files.h"
 #include "base/text.h"
 #include "catalogue/backups.h"
 #include "catalogue/journal_entries.h"
@@ -47,8 +48,7 @@ std::string BaseDirText(const Dirs& dirs) {
 
 bool FileInBase(const Dirs& dirs, std::string_view storedName) {
   if (!ArticleNameStaysInBase(storedName)) return false;
-  std::error_code ec;
-  return fs::is_regular_file(StoredNameToPath(dirs.baseDir, storedName), ec);
+  return IsRegularFile(StoredNameToPath(dirs.baseDir, storedName));
 }
 
 ArticleOkResult Refuse(ArticleField focus) {

@@ -4,10 +4,16 @@
 
 namespace lrv {
 
+namespace {
+
+// The note takes only the last name of the address: cutting at every kind
+// of separator keeps the note file inside NotesDir whatever the address.
 std::string_view AddressFileName(std::string_view address) {
   const std::size_t at = address.find_last_of("\\/:");
   return at == std::string_view::npos ? address : address.substr(at + 1);
 }
+
+}  // namespace
 
 std::string ReplaceExtension(std::string_view path, std::string_view extension) {
   const std::string_view trimmed = text::Trim(path);

@@ -13,9 +13,6 @@
 
 namespace lrv {
 
-// The text after the last "\\", "/" or ":" of an address (Windows-1251).
-std::string_view AddressFileName(std::string_view address);
-
 // `path` trimmed, with the extension of its last component replaced by
 // `extension` (given without a dot). A blank path or extension, or a last
 // component without a dot, returns the path unchanged. Only the last

@@ -30,6 +30,11 @@ constexpr Row kRows[kPageTableRows] = {
     {"Рейтинг авторов", "_authors_.html", "программирование, статьи, авторы, рейтинг, authors"},
 };
 
+std::string_view AddressFileName(std::string_view address) {
+  const size_t slash = address.find_last_of("\\/");
+  return slash == std::string_view::npos ? address : address.substr(slash + 1);
+}
+
 }  // namespace
 
 const PageTable& BuildPageTable() {
@@ -40,11 +45,6 @@ const PageTable& BuildPageTable() {
     return t;
   }();
   return table;
-}
-
-std::string_view AddressFileName(std::string_view address) {
-  const size_t slash = address.find_last_of("\\/");
-  return slash == std::string_view::npos ? address : address.substr(slash + 1);
 }
 
 std::string PageFileForTitle(std::string_view title) {

@@ -28,13 +28,11 @@ inline constexpr std::string_view kTempPageFile = "_temp_.html";
 // The page file of a title (no regard to case, no trimming); the temporary
 // page when no row has that title.
 std::string PageFileForTitle(std::string_view title);
-// The title of a generated page by the file-name part of its address (no
-// regard to case); empty when the file is none of the table's.
+// The title of a generated page by the file-name part of its address (the
+// text after the last "\" or "/"; no regard to case); empty when the file is
+// none of the table's.
 std::string GeneratedPageTitle(std::string_view address);
 // The keywords of a title; those of the general list when no row matches.
 std::string PageKeywords(std::string_view title);
-
-// The file-name part of an address: the text after the last "\" or "/".
-std::string_view AddressFileName(std::string_view address);
 
 }  // namespace lrv::pages

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/files.h"
 #include "catalogue/columns.h"
 #include "editing/note_file.h"
 
@@ -28,8 +29,7 @@ constexpr std::array<ViewName, 9> kViewNames{{
 
 bool HasNote(const Dirs& dirs, const CatalogueNode& article) {
   const auto note = NoteFileForArticle(dirs, article.Value(ColFileName));
-  std::error_code ec;
-  return note && std::filesystem::is_regular_file(*note, ec);
+  return note && IsRegularFile(*note);
 }
 
 }  // namespace
