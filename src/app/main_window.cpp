@@ -55,6 +55,7 @@ TfmLrvMain::TfmLrvMain(AppServices& services, const QStringList& arguments, QWid
   BuildCommands();
   for (CommandInstaller install : CommandInstallers()) install(*this);
   BuildMenusAndToolbars();
+  ConnectMenuPreparations();
   ConnectTree();
   FormCreate(arguments);
 }
@@ -221,6 +222,15 @@ void TfmLrvMain::BuildMenusAndToolbars() {
   pmTreeList = new QMenu(this);
   pmTreeList->setObjectName(QStringLiteral("pmTreeList"));
   FillMenu(pmTreeList, TreeContextMenuLayout(), *commands_);
+}
+
+void TfmLrvMain::ConnectMenuPreparations() {
+  for (auto& [name, prepare] : menuPreparations_) {
+    for (QMenu* menu : findChildren<QMenu*>(QString::fromLatin1(name))) {
+      auto work = prepare;
+      connect(menu, &QMenu::aboutToShow, this, [menu, work] { work(menu); });
+    }
+  }
 }
 
 void TfmLrvMain::ConnectTree() {

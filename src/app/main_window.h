@@ -101,6 +101,23 @@ class TfmLrvMain : public QMainWindow {
   // The tree's context menu.
   QMenu* TreeContextMenu() const { return pmTreeList; }
 
+  // A property of a control that "form.ini" keeps between runs (address
+  // list, note panel). `restore` runs at creation when the file holds the
+  // value; `save` at shutdown. Subsystems add theirs in their installer.
+  struct StoredProperty {
+    const char* name;  // "pnNote.Height"
+    std::function<QString()> save;
+    std::function<void(const QString&)> restore;
+  };
+  void AddStoredProperty(StoredProperty property) { storedProperties_.push_back(std::move(property)); }
+
+  // Work to run each time the menu with that object name opens ("miEdit",
+  // "pmTreeList", "pmSearch"). Installers run before the menus exist, so
+  // the window connects these once every menu is built.
+  void OnMenuOpen(const char* menuName, std::function<void(QMenu* menu)> prepare) {
+    menuPreparations_.push_back({menuName, std::move(prepare)});
+  }
+
   // The window's controls.
   QWidget* pnLeft = nullptr;
   QStackedWidget* nbMain = nullptr;
@@ -151,6 +168,7 @@ class TfmLrvMain : public QMainWindow {
   void ShowTree();
   void AdjustProgressWidth();
   void ConnectTree();
+  void ConnectMenuPreparations();
 
   AppServices& s_;
   Catalogue catalogue_;
@@ -171,7 +189,8 @@ class TfmLrvMain : public QMainWindow {
   bool firstShowDone_ = false;
   bool closing_ = false;
   int toolbarStyle_ = 2;
-  int notePanelHeight_ = 100;
+  std::vector<StoredProperty> storedProperties_;
+  std::vector<std::pair<const char*, std::function<void(QMenu*)>>> menuPreparations_;
 };
 
 }  // namespace lrv

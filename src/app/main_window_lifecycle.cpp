@@ -44,7 +44,6 @@ void TfmLrvMain::FormCreate(const QStringList& arguments) {
   nbMain->setCurrentWidget(pageMenu);
   currentTreeFileName_ = "tree.info";
   setAcceptDrops(true);
-  notePanelHeight_ = 100;
   journal_.Reset();
 
   RegisterTreeFileTypesAtStartup(s_);
@@ -107,6 +106,8 @@ void TfmLrvMain::FormCreate(const QStringList& arguments) {
       }
     }
     if (anyStored) catalogue_.SetSortMarks(marks);
+    for (const StoredProperty& property : storedProperties_)
+      if (auto v = placement_->Property(property.name)) property.restore(*v);
   }
 
   // Selected rows: window background, highlight text lightened by 10 %.
@@ -247,6 +248,7 @@ void TfmLrvMain::SaveStateAtShutdown() {
     placement_->SetProperty("pnLeft.Width", QString::number(pnLeft->width()));
     placement_->SetProperty("ColTitle.Sorted", QString::number(static_cast<int>(catalogue_.GetSortMark(ColTitle))));
     placement_->SetProperty("ColCount.Sorted", QString::number(static_cast<int>(catalogue_.GetSortMark(ColCount))));
+    for (const StoredProperty& property : storedProperties_) placement_->SetProperty(property.name, property.save());
     placement_->Save(s_.dirs.BaseFile("form.ini"));
   });
   if (catalogueSaved) {

@@ -30,7 +30,10 @@ std::string ReplaceExtension(std::string_view path, std::string_view extension) 
 std::optional<std::filesystem::path> NoteFileForAddress(const Dirs& dirs, std::string_view address) {
   const std::string_view name = text::Trim(AddressFileName(address));
   if (name.empty() || name == "." || name == "..") return std::nullopt;
-  const std::string noteName = ReplaceExtension(name, "txt");
+  // A name without a dot gets the extension appended: the note of "readme"
+  // must not be a file named like the page itself.
+  const std::string noteName =
+      name.find('.') == std::string_view::npos ? std::string(name) + ".txt" : ReplaceExtension(name, "txt");
   // One component with no separator: the note lies directly in NotesDir.
   // Letter case may differ on an archive copied from Windows.
   return StoredNameToPath(dirs.NotesDir(), noteName);

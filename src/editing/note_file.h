@@ -21,7 +21,8 @@ namespace lrv {
 std::string ReplaceExtension(std::string_view path, std::string_view extension);
 
 // The note file of the page at `address` (Windows-1251): NotesDir / the
-// address's file name with the extension "txt". nullopt when the address
+// address's file name with the extension "txt" (appended to a name without
+// a dot). nullopt when the address
 // names no file ("", ".", "..") — no path outside NotesDir is ever formed.
 std::optional<std::filesystem::path> NoteFileForAddress(const Dirs& dirs, std::string_view address);
 

@@ -110,4 +110,52 @@ void BrowserHistory::MakeCurrent(int entry) {
   boxText_ = addressList_[entry];
 }
 
+std::string EncodeAddressList(const std::vector<std::string>& addresses) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string value;
+  for (const std::string& address : addresses) {
+    if (address.empty()) continue;
+    if (!value.empty()) value += '|';
+    for (char c : address) {
+      const auto byte = static_cast<unsigned char>(c);
+      if (byte < 0x20 || c == '%' || c == '|') {
+        value += '%';
+        value += kHex[byte >> 4];
+        value += kHex[byte & 15];
+      } else {
+        value += c;
+      }
+    }
+  }
+  return value;
+}
+
+std::vector<std::string> DecodeAddressList(std::string_view value) {
+  auto hex = [](char c) -> int {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+  };
+  std::vector<std::string> addresses;
+  std::string current;
+  auto finish = [&] {
+    if (!current.empty()) addresses.push_back(std::move(current));
+    current.clear();
+  };
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char c = value[i];
+    if (c == '|') {
+      finish();
+    } else if (c == '%' && i + 2 < value.size() && hex(value[i + 1]) >= 0 && hex(value[i + 2]) >= 0) {
+      current += static_cast<char>(hex(value[i + 1]) * 16 + hex(value[i + 2]));
+      i += 2;
+    } else {
+      current += c;  // a stray "%" stays as written
+    }
+  }
+  finish();
+  return addresses;
+}
+
 }  // namespace lrv::viewer

@@ -96,4 +96,10 @@ class BrowserHistory {
   int currentEntry_ = -1;
 };
 
+// The address list as one settings value and back: entries joined by "|",
+// with "%", "|" and control characters written as %XX. Empty entries are
+// dropped.
+std::string EncodeAddressList(const std::vector<std::string>& addresses);
+std::vector<std::string> DecodeAddressList(std::string_view value);
+
 }  // namespace lrv::viewer

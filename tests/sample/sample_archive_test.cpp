@@ -241,6 +241,9 @@ TEST(SampleArchive, StyleSheetCarriesTheBaseFontSize) {
   const int base = text::StrToIntDef(digits, -1);
   ASSERT_GT(base, 0);
   EXPECT_EQ(text::IntToStr(base), digits);
+  // The first line changes with the size; else the next step would look
+  // for the old size and the size could change only once.
+  EXPECT_TRUE(Contains(text::Lower(lines[0]), "font-size")) << lines[0];
 
   // The size commands replace the first occurrence of the size in every
   // "font-size" line, so the first number in such a line must be the size

@@ -230,3 +230,20 @@ TEST(BrowserHistoryTest, ShiftDeleteEmptiesTheList) {
 
 }  // namespace
 }  // namespace lrv::viewer
+
+namespace lrv::viewer {
+namespace {
+
+TEST(AddressListValue, RoundTripsEveryEntry) {
+  const std::vector<std::string> list = {"C:\\base\\a|b.html", "http://site.org/?q=100%25", "about:blank",
+                                         "line\nbreak", "\xC0\xE1\xE2.html"};
+  const std::string value = EncodeAddressList(list);
+  EXPECT_EQ(value.find('\n'), std::string::npos);
+  EXPECT_EQ(DecodeAddressList(value), list);
+  EXPECT_EQ(DecodeAddressList(""), std::vector<std::string>{});
+  // Damaged values lose nothing that can be read.
+  EXPECT_EQ(DecodeAddressList("a||b|%zz|%4"), (std::vector<std::string>{"a", "b", "%zz", "%4"}));
+}
+
+}  // namespace
+}  // namespace lrv::viewer

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "../app/app_fixture.h"
+#include "viewer_window.h"
 #include "app/command_list.h"
 #include "app/main_window.h"
 #include "base/paths.h"
@@ -27,60 +27,6 @@
 
 namespace lrv::testing {
 namespace {
-
-constexpr int kLoadTimeout = 20000;
-
-void InstallViewerCommandsOnce() {
-  auto& installers = CommandInstallers();
-  if (std::find(installers.begin(), installers.end(), &InstallViewerCommands) == installers.end())
-    installers.push_back(&InstallViewerCommands);
-}
-
-struct ViewerWindow {
-  AppFixture f;
-  std::unique_ptr<TfmLrvMain> window;
-
-  ViewerWindow() {
-    InstallViewerCommandsOnce();
-    f.ImportSampleArchive();
-    window = std::make_unique<TfmLrvMain>(*f.services, QStringList{});
-    window->show();
-    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
-    f.prompter.Clear();
-  }
-  TfmLrvMain& w() { return *window; }
-  Catalogue& c() { return window->catalogue(); }
-  viewer::BrowserHost& host() { return *viewer::BrowserHostOf(*window); }
-  const viewer::BrowserHistory& history() { return host().Viewer().History(); }
-
-  // The articles whose files exist, in tree order.
-  std::vector<CatalogueNode*> ArticlesWithFiles() {
-    std::vector<CatalogueNode*> found;
-    for (CatalogueNode* category : c().Roots())
-      for (CatalogueNode* sub : category->Children())
-        for (CatalogueNode* article : sub->Children())
-          if (std::filesystem::is_regular_file(StoredNameToPath(f.services->dirs.baseDir, article->Value(ColFileName))))
-            found.push_back(article);
-    return found;
-  }
-  std::string AddressOf(const CatalogueNode* article) {
-    return PathToAnsi(StoredNameToPath(f.services->dirs.baseDir, article->Value(ColFileName)));
-  }
-  // Enter in the tree on the article, as the user opens it.
-  void OpenFromTree(CatalogueNode* article) {
-    c().SelectOnly(article);
-    c().SetFocused(article);
-    w().tlMain->setFocus();
-    QTest::keyClick(w().tlMain, Qt::Key_Return);
-  }
-  QString TitleFor(const CatalogueNode* article) {
-    return QStringLiteral("Lorvane 6 Pro - ") + FromAnsi(article->Title());
-  }
-  // Waits for the deferred start on the blank page.
-  bool WaitForBlankStart() {
-    return QTest::qWaitFor([this] { return history().LastCompletedAddress() == "about:blank"; }, kLoadTimeout);
-  }
-};
 
 class ViewerWindowsTest : public QObject {
   Q_OBJECT
@@ -301,14 +247,17 @@ class ViewerWindowsTest : public QObject {
 
 namespace lrv::testing {
 int RunResultOpeningWindowsTests(int argc, char** argv);
+int RunBrowserCommandsWindowsTests(int argc, char** argv);
+int RunNoteWindowsTests(int argc, char** argv);
 }
 
-// Two test classes share the binary (and its one browser engine).
+// The test classes share the binary (and its one browser engine).
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setAttribute(Qt::AA_Use96Dpi, true);
   lrv::testing::ViewerWindowsTest viewerTest;
   const int viewerFailures = QTest::qExec(&viewerTest, argc, argv);
-  return viewerFailures + lrv::testing::RunResultOpeningWindowsTests(argc, argv);
+  return viewerFailures + lrv::testing::RunResultOpeningWindowsTests(argc, argv) +
+         lrv::testing::RunBrowserCommandsWindowsTests(argc, argv) + lrv::testing::RunNoteWindowsTests(argc, argv);
 }
 #include "viewer_windows_test.moc"

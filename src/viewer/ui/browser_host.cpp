@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QToolBar>
@@ -57,11 +58,16 @@ BrowserHost::BrowserHost(TfmLrvMain& window)
   setObjectName(QStringLiteral("BrowserHost"));
   auto* layout = new QVBoxLayout(window.pnBrowser);
   layout->setContentsMargins(0, 0, 0, 0);
-  browser_ = new QWebEngineView(window.pnBrowser);
+  // The browser above, the note panel (added by the note installer) below.
+  noteSplitter_ = new QSplitter(Qt::Vertical, window.pnBrowser);
+  noteSplitter_->setObjectName(QStringLiteral("SplitterNote"));
+  layout->addWidget(noteSplitter_);
+  browser_ = new QWebEngineView(noteSplitter_);
   browser_->setObjectName(QStringLiteral("WebBrowser"));
   page_ = new LrvWebPage(browser_);
   browser_->setPage(page_);
-  layout->addWidget(browser_);
+  noteSplitter_->addWidget(browser_);
+  noteSplitter_->setStretchFactor(0, 1);
 
   connect(page_, &LrvWebPage::beforeNavigate, this, &BrowserHost::WebBrowserBeforeNavigate2);
   connect(page_, &LrvWebPage::navigateComplete, this, &BrowserHost::WebBrowserNavigateComplete2);
@@ -102,7 +108,8 @@ void BrowserHost::Forward() { Navigate(viewer_->History().Forward()); }
 void BrowserHost::Stop() { browser_->stop(); }
 
 void BrowserHost::Refresh() {
-  browser_->reload();
+  // The style sheet may have changed under the page (font size).
+  browser_->triggerPageAction(QWebEnginePage::ReloadAndBypassCache);
   const WindowTitle title = viewer_->UpdateWindowTitle();
   ShowWindowTitle(title);
   if (title.hasPageTitle && window_.pnLeft->isVisible() && window_.pnLeft->width() > kHiddenPanelLimit) {
@@ -139,6 +146,7 @@ void BrowserHost::WebBrowserNavigateComplete2(const std::string& address) {
   const NavigateCompleteSteps steps = viewer_->NavigateComplete(address, leftPanelVisible);
   ShowWindowTitle(steps.title);
   if (steps.syncLists) SyncListsWithTitle(steps.title);
+  if (ShowNoteForPage) ShowNoteForPage(steps);
   ShowAddressBox();
   if (steps.correction) Navigate(*steps.correction);  // dxURLTempClick
 }

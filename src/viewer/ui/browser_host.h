@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 
 class QAction;
 class QMenu;
+class QSplitter;
 class QWebEngineView;
 
 namespace lrv {
@@ -38,6 +40,8 @@ class BrowserHost : public QObject {
   // title, which the caption shows while the browser displays the page.
   TempPage& TemporaryPage() { return tempPage_; }
   QWebEngineView* Browser() const { return browser_; }
+  // SplitterNote: the browser above, the note panel below.
+  QSplitter* NoteSplitter() const { return noteSplitter_; }
   LrvWebPage* Page() const { return page_; }
 
   // ---- Starting navigations (addresses in the archive's form).
@@ -61,6 +65,10 @@ class BrowserHost : public QObject {
   void WebBrowserStatusTextChange(const QString& text);
   void WebBrowserProgressChange(long progress, long maximum);
 
+  // The note panel's steps for a completed navigation (before the
+  // address-box correction); the note installer sets it.
+  std::function<void(const NavigateCompleteSteps& steps)> ShowNoteForPage;
+
   // Wires cbURLs and adds the go button; does nothing the second time.
   void ConnectAddressBox();
 
@@ -81,6 +89,7 @@ class BrowserHost : public QObject {
   TempPage tempPage_;
   std::unique_ptr<ArticleViewer> viewer_;
   QWebEngineView* browser_ = nullptr;
+  QSplitter* noteSplitter_ = nullptr;
   LrvWebPage* page_ = nullptr;
   QPointer<QAction> progressAction_;
   bool addressBoxConnected_ = false;

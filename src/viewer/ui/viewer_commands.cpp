@@ -7,6 +7,8 @@
 #include "app/command_list.h"
 #include "app/main_window.h"
 #include "viewer/addresses.h"
+#include "platform/qt/qt_text.h"
+#include "viewer/ui/browser_commands.h"
 #include "viewer/ui/browser_host.h"
 #include "viewer/ui/result_opening.h"
 
@@ -51,6 +53,14 @@ void InstallViewerCommands(TfmLrvMain& window) {
          [host] { host->GoToAddress(viewer::kAboutBlank); }, {}});
 
   window.OpenSelectedArticle = [host] { host->OpenSelectedArticle(); };
+  viewer::InstallBrowserCommands(window, *host);
+  // The address list survives restarts in "form.ini".
+  window.AddStoredProperty({"cbURLs.Items",
+                            [host] { return FromAnsi(viewer::EncodeAddressList(host->Viewer().History().AddressList())); },
+                            [host](const QString& value) {
+                              if (auto ansi = ToAnsi(value))
+                                host->Viewer().History().RestoreAddressList(viewer::DecodeAddressList(*ansi));
+                            }});
   viewer::InstallResultOpening(window, *host);
   // The first show's deferred start: the box's text, "about:blank" unless
   // the last page was restored into it.
@@ -58,6 +68,7 @@ void InstallViewerCommands(TfmLrvMain& window) {
     host->ConnectAddressBox();
     host->NavigateAddressBox();
   };
+  InstallNoteCommands(window, *host);
 }
 
 }  // namespace lrv
