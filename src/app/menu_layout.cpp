@@ -44,7 +44,7 @@ const std::vector<MenuSpec>& MainMenuLayout() {
         Cmd("acArticlesProperties"), Sub(QStringLiteral("Примечание"), "dxNote", NoteItems())}},
       {QStringLiteral("По&иск"), "miSelect",
        {Cmd("acAllArticlesList"), Sep(), Sub(QStringLiteral("Выбор по &категории"), "miChooseCat", {}),
-        Sub(QStringLiteral("Выбор по подкатегор&ии"), "miChooseSubCat", {}), Sep(),
+        Sub(QStringLiteral("Выбор по подкатегор&ии"), "miChooseSubCat", {}), Cmd("acFindSubCat"), Sep(),
         Sub(QStringLiteral("&Авторы"), "miAuthors",
             {Cmd("acAuthors"), Cmd("acAuthorsRating"), Sep(), Cmd("acHowToBeAuthor")}),
         Sep(), Cmd("acSearch"), Cmd("acSearchInArticlesText"), Sep(), Cmd("acPointer"), Cmd("acRandArticle"),

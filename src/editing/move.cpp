@@ -1,5 +1,7 @@
 #include "editing/move.h"
 
+#include "catalogue/selection.h"
+
 #include "base/text.h"
 #include "catalogue/journal_entries.h"
 #include "editing/add_article.h"
@@ -167,6 +169,31 @@ std::optional<MoveSetup> PrepareMove(const Catalogue& catalogue, Prompter& promp
     setup.presentSubcategory = EntryAt(setup.subcategories, setup.chosenSubcategory);
   }
   return setup;
+}
+
+bool FindSubcategoryEnabled(const Catalogue& catalogue) { return !catalogue.Empty(); }
+
+MoveSetup PrepareFindSubcategory(const Catalogue& catalogue) {
+  MoveSetup setup;
+  setup.kind = MoveKind::Articles;
+  setup.caption = "Найти подкатегорию";
+  for (const CatalogueNode* c : catalogue.Roots()) setup.categories.push_back(c->Title());
+  SortChoices(setup.categories);
+  if (setup.categories.empty()) return setup;
+  setup.chosenCategory = 0;
+  setup.presentCategory = setup.categories.front();
+  FillSubcategoryList(catalogue, setup.presentCategory, setup.subcategories);
+  SortChoices(setup.subcategories);
+  if (!setup.subcategories.empty()) {
+    setup.chosenSubcategory = 0;
+    setup.presentSubcategory = setup.subcategories.front();
+  }
+  return setup;
+}
+
+CatalogueNode* FindSubcategoryChosen(Catalogue& catalogue, const MoveChoice& choice) {
+  if (!choice.subcategory) return nullptr;
+  return SelectSubcategoryByTitle(catalogue, *choice.subcategory, false);
 }
 
 MoveOutcome MoveSelected(Catalogue& catalogue, UndoJournal& journal, const MoveSetup& setup, const MoveChoice& choice,

@@ -57,11 +57,21 @@ struct MoveSetup {
 // (information 43).
 std::optional<MoveSetup> PrepareMove(const Catalogue& catalogue, Prompter& prompter);
 
+// acFindSubCat: enabled when the catalogue has a category. The dialog
+// (TfmMove captioned "Найти подкатегорию") lists every category, the first
+// one chosen, with its subcategories and the first of them chosen.
+bool FindSubcategoryEnabled(const Catalogue& catalogue);
+MoveSetup PrepareFindSubcategory(const Catalogue& catalogue);
+
 // What the user chose (Windows-1251 entries; nullopt: none selected).
 struct MoveChoice {
   std::optional<std::string> category;
   std::optional<std::string> subcategory;  // articles only
 };
+
+// On OK: the chosen subcategory becomes the only selected and focused
+// node, its category expanded. Returns it, or nullptr without a choice.
+CatalogueNode* FindSubcategoryChosen(Catalogue& catalogue, const MoveChoice& choice);
 
 // The progress window (TfmProgress) as the move drives it. Texts are UTF-8.
 class MoveProgress {

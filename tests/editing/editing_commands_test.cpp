@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -126,6 +127,30 @@ class EditingCommandsTest : public QObject {
     e.w().activateWindow();
     QTest::keyClick(e.w().tlMain, Qt::Key_4, Qt::ControlModifier);
     QCOMPARE(sub->Child(0)->Value(ColState), std::string(""));
+  }
+
+  void theTreeMenusPrepareTheMarkSubmenu() {
+    EditingWindow e;
+    CatalogueNode* sub = SubcategoryWith(e.c(), 2);
+    e.c().SetValue(sub->Child(0), ColState, "2");
+    e.c().SetValue(sub->Child(1), ColState, "2");
+    QMenu* menu = e.w().TreeContextMenu();
+    QAction* submenu = menu->findChild<QMenu*>(QStringLiteral("miMarkArticlePopup"))->menuAction();
+    e.Select(sub->Child(0));
+    e.c().Select(sub->Child(1));
+    emit menu->aboutToShow();
+    QVERIFY(submenu->isVisible());
+    QCOMPARE(submenu->text(), QStringLiteral("&Отметить статьи [2] как"));
+    QVERIFY(e.w().commands()["acCheckNew"]->isChecked());
+    QVERIFY(!e.w().commands()["acCheckReaded"]->isChecked());
+    e.Select(sub);
+    emit menu->aboutToShow();
+    QVERIFY(!submenu->isVisible());
+    // The tree hidden (left panel narrow): no submenu either.
+    e.Select(sub->Child(0));
+    e.w().Splitter->setSizes({10, e.w().width() - 10});
+    emit menu->aboutToShow();
+    QVERIFY(!submenu->isVisible());
   }
 
   void undoRedoAndTheHistoryMenus() {

@@ -2,6 +2,8 @@
 // the sample archive: the fields they open with, OK with the core's
 // checks, the catalogue, the journal and the status counts afterwards.
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -224,6 +226,31 @@ class EditingDialogsTest : public QObject {
     QCOMPARE(e.LastOperation(), Op(JournalOp::Move));
     QVERIFY(e.w().findChildren<TfmProgress*>().isEmpty());  // the progress window has gone
     QVERIFY(e.w().tlMain->updatesEnabled());
+  }
+
+  void findSubcategorySelectsTheChosenOne() {
+    EditingWindow e;
+    CatalogueNode* target = SubcategoryWith(e.c(), 2);
+    QVERIFY(target);
+    e.c().SetExpanded(target->Parent(), false);
+    e.Select(e.c().Root(0));
+    WhenOpens<TfmMove>([&](TfmMove& d) {
+      QCOMPARE(d.windowTitle(), QStringLiteral("Найти подкатегорию"));
+      QCOMPARE(d.cbCats->count(), e.c().RootCount());
+      QCOMPARE(d.cbCats->currentIndex(), 0);
+      QVERIFY(d.cbSubCats->isVisible());
+      d.cbCats->setCurrentIndex(d.cbCats->findText(Q(target->Parent())));
+      d.cbSubCats->setCurrentIndex(d.cbSubCats->findText(Q(target)));
+      d.btOk->click();
+    });
+    QVERIFY(e.w().commands().Execute("acFindSubCat"));
+    QCOMPARE(e.c().SelectedCount(), 1);
+    QCOMPARE(e.c().SelectedNode(0), target);
+    QCOMPARE(e.c().Focused(), target);
+    QVERIFY(target->Parent()->Expanded());
+    // It sits in the search menu after the two choosers.
+    QVERIFY(e.w().menuBar()->findChild<QMenu*>(QStringLiteral("miSelect"))->actions().contains(
+        e.w().commands()["acFindSubCat"]));
   }
 
   void moveWithOneSubcategoryIsRefused() {

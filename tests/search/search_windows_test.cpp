@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -27,6 +29,7 @@
 #include "app/command_list.h"
 #include "app/main_window.h"
 #include "app/progress_window.h"
+#include "editing/ui/editing_commands.h"
 #include "base/files.h"
 #include "base/text.h"
 #include "platform/qt/qt_text.h"
@@ -113,6 +116,8 @@ class SearchWindowsTest : public QObject {
   void historyAfterTwoSearches();
   void searchInFoundRows();
   void shiftF3PreselectsSelectedCategories();
+  void markingOnTheResultsPageMirrorsIntoTheTree();
+  void searchMenuNeedsACategory();
 };
 
 void SearchWindowsTest::resultPageReplacesThePlaceholder() {
@@ -505,6 +510,69 @@ void SearchWindowsTest::shiftF3PreselectsSelectedCategories() {
   WhenSearchOpens([&](TfmSearch& form) { seen = checkedTitles(form); });
   QTest::keyClick(&t.w(), Qt::Key_F3, Qt::ShiftModifier);
   QCOMPARE(static_cast<int>(seen.size()), t.c().RootCount());
+}
+
+void SearchWindowsTest::markingOnTheResultsPageMirrorsIntoTheTree() {
+  auto& installers = CommandInstallers();
+  if (std::find(installers.begin(), installers.end(), &InstallEditingCommands) == installers.end())
+    installers.push_back(&InstallEditingCommands);
+  SearchWindowFixture t;
+  for (CatalogueNode* a : Articles(t.c())) t.SetState(a, "3");
+  QVERIFY(t.w().commands().Execute("acPointer"));
+  QTreeView* view = t.w().tlSearch;
+  for (int row : {1, 3})
+    view->selectionModel()->select(view->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  const std::vector<int> selected = t.w().SelectedResultRows();
+  QCOMPARE(selected.size(), std::size_t{2});
+
+  // The edit menu's submenu speaks of the two rows and presses "read".
+  QMenu* edit = t.w().menuBar()->findChild<QMenu*>(QStringLiteral("miEdit"));
+  QVERIFY(edit);
+  emit edit->aboutToShow();
+  QAction* submenu = edit->findChild<QMenu*>(QStringLiteral("miMarkArticle"))->menuAction();
+  QVERIFY(submenu->isVisible());
+  QCOMPARE(submenu->text(), QStringLiteral("&Отметить статьи [2] как"));
+  QCOMPARE(t.w().commands()["acCheckFavorite"]->text(), QStringLiteral("&избранные"));
+  QVERIFY(t.w().commands()["acCheckReaded"]->isChecked());
+
+  const int entries = static_cast<int>(t.w().journal().Entries().size());
+  QVERIFY(t.w().commands().Execute("acCheckFavorite"));
+  int favourites = 0;
+  for (CatalogueNode* a : Articles(t.c())) favourites += a->Value(ColState) == "1";
+  QCOMPARE(favourites, 2);
+  for (int row : selected) {
+    const ResultRow& r = t.w().results().rows[static_cast<std::size_t>(row)];
+    QCOMPARE(r.Value(ColState), std::string("1"));
+    QCOMPARE(t.list().ShownRows().Root(row)->Value(ColState), std::string("1"));  // shown at once
+  }
+  QCOMPARE(static_cast<int>(t.w().journal().Entries().size()), entries + 1);
+
+  // One row: the singular captions, and the new state pressed.
+  view->selectionModel()->select(view->model()->index(1, 0),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  emit edit->aboutToShow();
+  QCOMPARE(submenu->text(), QStringLiteral("&Отметить статью как"));
+  QCOMPARE(t.w().commands()["acCheckNonReaded"]->text(), QStringLiteral("н&епрочитанную"));
+  QVERIFY(t.w().commands()["acCheckFavorite"]->isChecked());
+  QVERIFY(!t.w().commands()["acCheckReaded"]->isChecked());
+
+  // The tree page with a category selected: no submenu.
+  t.w().commands().Execute("acTreeList");
+  t.c().SelectOnly(t.c().Root(0));
+  emit edit->aboutToShow();
+  QVERIFY(!submenu->isVisible());
+}
+
+void SearchWindowsTest::searchMenuNeedsACategory() {
+  SearchWindowFixture t;
+  QMenu* menu = t.w().menuBar()->findChild<QMenu*>(QStringLiteral("miSelect"));
+  QVERIFY(menu);
+  QAction* views = menu->findChild<QMenu*>(QStringLiteral("miShowArticles"))->menuAction();
+  emit menu->aboutToShow();
+  QVERIFY(views->isEnabled());
+  t.c().Clear();
+  emit menu->aboutToShow();
+  QVERIFY(!views->isEnabled());
 }
 
 }  // namespace lrv::testing

@@ -1,6 +1,6 @@
 // The installer of the editing commands, and the commands that need no
 // window of their own beyond TfmAddCat: adding a category or
-// subcategory, deleting, and the four marking commands.
+// subcategory and deleting.
 #include "editing/ui/editing_commands.h"
 
 #include <QAction>
@@ -44,15 +44,6 @@ void DeleteExecute(TfmLrvMain& w) {
   if (deleted) w.UpdateStatusCounts();
 }
 
-// MarkSelected for the tree page. The results page marks through the
-// result list once the search shows one.
-void MarkExecute(TfmLrvMain& w, std::string_view state) {
-  if (w.nbMain->currentWidget() != w.pageMenu) return;
-  RunReportingErrors(w.services().prompter,
-                     [&] { MarkSelected(w.catalogue(), nullptr, w.journal(), state); });
-  if (w.tlMain) w.tlMain->viewport()->update();
-}
-
 }  // namespace
 
 void InstallEditingCommands(TfmLrvMain& window) {
@@ -79,11 +70,7 @@ void InstallEditingCommands(TfmLrvMain& window) {
                          }});
   InstallTitleCommands(window);
 
-  for (const MarkCommand& mark : kMarkCommands) {
-    const std::string state(mark.state);
-    c.Add({mark.name.data(), FromUtf8(std::string(mark.caption)), FromUtf8(std::string(mark.hint)),
-           {QKeySequence(FromUtf8(std::string(mark.shortcut)))}, [w, state] { MarkExecute(*w, state); }, {}});
-  }
+  InstallMarkCommands(window);
 }
 
 }  // namespace lrv

@@ -47,6 +47,15 @@ void MoveExecute(TfmLrvMain& w) {
   w.UpdateStatusCounts();
 }
 
+// acFindSubCat: TfmMove lists the subcategories; OK selects the chosen one.
+void FindSubcategoryExecute(TfmLrvMain& w) {
+  AppServices& s = w.services();
+  TfmMove dialog(PrepareFindSubcategory(w.catalogue()), s.help,
+                 [&w](const std::string& category) { return SubcategoryChoices(w.catalogue(), category); }, &w);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (FindSubcategoryChosen(w.catalogue(), dialog.Choice()) != nullptr && w.tlMain) w.tlMain->setFocus();
+}
+
 // tlMainDragOver: whether the drop is allowed here, and the status field.
 bool DragOver(TfmLrvMain& w, CatalogueNode* target) {
   const DragFeedback feedback = DecideDragOver(w.catalogue(), target, true);
@@ -78,6 +87,9 @@ void InstallMoveCommands(TfmLrvMain& window) {
   window.commands().Add({"acMove", QStringLiteral("Пере&местить..."),
                          QStringLiteral("Переместить статью или подкатегорию"), {}, [w] { MoveExecute(*w); },
                          [w] { return MoveEnabled(w->catalogue(), w->TreeInView()); }});
+  window.commands().Add({"acFindSubCat", QStringLiteral("&Найти подкатегорию..."),
+                         QStringLiteral("Перейти на подкатегорию в дереве"), {}, [w] { FindSubcategoryExecute(*w); },
+                         [w] { return FindSubcategoryEnabled(w->catalogue()); }});
   if (window.tlMain == nullptr) return;
   window.tlMain->SetDropFilter([w](CatalogueNode* target) { return DragOver(*w, target); });
   QObject::connect(window.tlMain, &TCatalogueTree::nodesDropped, &window,

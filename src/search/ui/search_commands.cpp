@@ -18,6 +18,7 @@
 #include "app/menu_layout.h"
 #include "app/progress_window.h"
 #include "editing/ui/catalogue_tree.h"
+#include "editing/ui/editing_commands.h"
 #include "platform/disk.h"
 #include "platform/prompter.h"
 #include "search/search_history.h"
@@ -158,9 +159,21 @@ void SearchCommands::BuildPage() {
     connect(toFound, &QToolButton::clicked, this, [this] { w_.commands().Execute("acShowFoundedArticles"); });
 }
 
+void SearchCommands::EnableBrowsingGroups(QMenu* menu) {
+  // miGroupsPopup: the submenus that browse the catalogue need a category.
+  static const QLatin1String kGroups[] = {QLatin1String("miChooseCat"), QLatin1String("miChooseSubCat"),
+                                          QLatin1String("miAuthors"), QLatin1String("miShowArticles"),
+                                          QLatin1String("miShowArticlesPopup")};
+  const bool any = !w_.catalogue().Empty();
+  for (QAction* action : menu->actions())
+    if (action->menu() && std::find(std::begin(kGroups), std::end(kGroups), action->menu()->objectName()) != std::end(kGroups))
+      action->setEnabled(any);
+}
+
 void SearchCommands::AddCommands() {
   CommandList& c = w_.commands();
   auto hasCategories = [this] { return !w_.catalogue().Empty(); };
+  w_.OnMenuOpen("miSelect", [this](QMenu* menu) { EnableBrowsingGroups(menu); });
 
   QAction* search = c.Add({"acSearch", QStringLiteral("По&иск статей"), QStringLiteral("Искать нужные статьи"),
                            {QKeySequence(Qt::Key_F3)},
@@ -227,6 +240,10 @@ void SearchCommands::ShowContextMenu(QPoint globalPos) {
     pmSearch_ = new QMenu(&w_);
     pmSearch_->setObjectName(QStringLiteral("pmSearch"));
     FillMenu(pmSearch_, SearchContextMenuLayout(), w_.commands());
+    connect(pmSearch_, &QMenu::aboutToShow, this, [this] {
+      EnableBrowsingGroups(pmSearch_);
+      PrepareMarkSubmenu(w_, pmSearch_, "miMarkSearchPopup");
+    });
   }
   pmSearch_->popup(globalPos);
 }

@@ -65,6 +65,7 @@ class SearchCommands : public QObject {
   void SuspendRepaint(bool suspend);
   void OpenSelectedRow();
   void ShowContextMenu(QPoint globalPos);
+  void EnableBrowsingGroups(QMenu* menu);
 
   TfmLrvMain& w_;
   TSearchList* list_ = nullptr;
