@@ -3,6 +3,7 @@
 // the page, and the address list kept between runs.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrinter>
@@ -226,6 +227,9 @@ class BrowserCommandsWindowsTest : public QObject {
     QVERIFY(QTest::qWaitFor(
         [&] { return RunScript(v.browser(), QStringLiteral("String(window.getSelection()).length")).toInt() > 100; },
         5000));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(page, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitFor([] { return QGuiApplication::clipboard()->text().size() > 100; }, 5000));
   }
 
   void noOpCommandsCarryTheirCaptions() {
@@ -245,17 +249,21 @@ class BrowserCommandsWindowsTest : public QObject {
     QCOMPARE(v.w().commands()["acFontSizeUp"]->shortcut(), QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Up));
   }
 
-  void theAddressListIsKeptBetweenRuns() {
+  void theAddressListAndTheLastPageAreKeptBetweenRuns() {
     CommandsWindow v;
     CatalogueNode* article = v.OpenFirstArticle();
     QVERIFY(article);
     const auto list = v.history().AddressList();
     QCOMPARE(list.size(), std::size_t{2});
+    const std::string address = v.AddressOf(article);
+    const QString title = v.TitleFor(article);
     v.window->close();
     v.window = std::make_unique<TfmLrvMain>(*v.f.services, QStringList{});
     v.window->show();
-    QVERIFY(QTest::qWaitFor([&] { return v.history().LastCompletedAddress() != ""; }, kLoadTimeout));
-    // The list as it was, plus the page the new run opened at its top.
+    // The page shown last opens again.
+    QVERIFY(QTest::qWaitFor([&] { return v.history().LastCompletedAddress() == address; }, kLoadTimeout));
+    QCOMPARE(v.w().windowTitle(), title);
+    // The list as it was, with that page at its top.
     auto now = v.history().AddressList();
     QVERIFY(now.size() >= list.size());
     for (const std::string& address : list)
