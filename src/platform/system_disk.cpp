@@ -124,7 +124,10 @@ MountEntry MountOfFile(std::string_view mountinfo, const fs::path& file) {
 
 SystemDisk::SystemDisk(fs::path probe) : probe_(std::move(probe)) {}
 
-bool SystemDisk::IsOnFixedDisk() { return IsFixedMedium(MediumOf(probe_.empty() ? ExecutablePath() : probe_)); }
+bool SystemDisk::IsOnFixedDisk() {
+  if (!fixed_) fixed_ = IsFixedMedium(MediumOf(probe_.empty() ? ExecutablePath() : probe_));
+  return *fixed_;
+}
 
 MediumKind SystemDisk::MediumOf(const fs::path& file) {
 #if defined(__linux__)

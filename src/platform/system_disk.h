@@ -51,7 +51,8 @@ MountEntry MountOfFile(std::string_view mountinfo, const std::filesystem::path& 
 class SystemDisk : public Disk {
  public:
   // `probe` is the file whose medium IsOnFixedDisk judges; empty means the
-  // running executable.
+  // running executable. The medium is probed once: it cannot change under
+  // a running program, and enabling rules ask several times a second.
   explicit SystemDisk(std::filesystem::path probe = {});
 
   bool IsOnFixedDisk() override;
@@ -63,6 +64,7 @@ class SystemDisk : public Disk {
 
  private:
   std::filesystem::path probe_;
+  std::optional<bool> fixed_;
 };
 
 }  // namespace lrv
