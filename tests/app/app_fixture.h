@@ -1,6 +1,7 @@
 #pragma once
 // A main window on fake platform services and a temporary archive folder.
 #include <QTemporaryDir>
+#include <QtTest>
 #include <filesystem>
 #include <memory>
 
@@ -53,3 +54,24 @@ inline void lrv::testing::AppFixture::ImportSampleArchive() {
   TfmLrvMain importing(*services, {});
   importing.close();
 }
+
+namespace lrv::testing {
+
+// The main window over the imported sample archive, shown, with the
+// messages of its start cleared. Every subsystem's commands are installed.
+struct SampleWindow {
+  AppFixture f;
+  std::unique_ptr<TfmLrvMain> window;
+
+  SampleWindow() {
+    f.ImportSampleArchive();
+    window = std::make_unique<TfmLrvMain>(*f.services, QStringList{});
+    window->show();
+    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
+    f.prompter.Clear();
+  }
+  TfmLrvMain& w() { return *window; }
+  Catalogue& c() { return window->catalogue(); }
+};
+
+}  // namespace lrv::testing

@@ -21,28 +21,7 @@ namespace lrv::testing {
 inline std::string A(std::string_view utf8) { return text::Ansi(utf8); }
 inline QString Q(const CatalogueNode* node) { return QString::fromStdString(text::Cp1251ToUtf8(node->Title())); }
 
-// The editing commands join the window's installers once per binary.
-inline void InstallEditingCommandsOnce() {
-  auto& installers = CommandInstallers();
-  if (std::find(installers.begin(), installers.end(), &InstallEditingCommands) == installers.end())
-    installers.push_back(&InstallEditingCommands);
-}
-
-struct EditingWindow {
-  AppFixture f;
-  std::unique_ptr<TfmLrvMain> window;
-
-  EditingWindow() {
-    InstallEditingCommandsOnce();
-    f.ImportSampleArchive();
-    window = std::make_unique<TfmLrvMain>(*f.services, QStringList{});
-    window->show();
-    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
-    f.prompter.Clear();
-  }
-  TfmLrvMain& w() { return *window; }
-  Catalogue& c() { return window->catalogue(); }
-
+struct EditingWindow : SampleWindow {
   void Select(CatalogueNode* node) {
     c().SelectOnly(node);
     c().SetFocused(node);

@@ -43,13 +43,6 @@ namespace {
 
 std::string A(std::string_view utf8) { return text::Ansi(utf8); }
 
-// The search commands join the window's installers once per binary.
-void InstallSearchCommandsOnce() {
-  auto& installers = CommandInstallers();
-  if (std::find(installers.begin(), installers.end(), &InstallSearchCommands) == installers.end())
-    installers.push_back(&InstallSearchCommands);
-}
-
 std::vector<CatalogueNode*> Articles(const Catalogue& c) {
   std::vector<CatalogueNode*> articles;
   for (CatalogueNode* category : c.Roots())
@@ -72,20 +65,7 @@ void Search(TfmSearch& form, const QString& query) {
   form.btOk->click();
 }
 
-struct SearchWindowFixture {
-  AppFixture f;
-  std::unique_ptr<TfmLrvMain> window;
-
-  SearchWindowFixture() {
-    InstallSearchCommandsOnce();
-    f.ImportSampleArchive();
-    window = std::make_unique<TfmLrvMain>(*f.services, QStringList{});
-    window->show();
-    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
-    f.prompter.Clear();
-  }
-  TfmLrvMain& w() { return *window; }
-  Catalogue& c() { return window->catalogue(); }
+struct SearchWindowFixture : SampleWindow {
   SearchCommands& search() { return *SearchCommands::Of(*window); }
   TSearchList& list() { return *search().List(); }
   QString CountText() { return search().CountLabel()->text(); }
@@ -513,9 +493,6 @@ void SearchWindowsTest::shiftF3PreselectsSelectedCategories() {
 }
 
 void SearchWindowsTest::markingOnTheResultsPageMirrorsIntoTheTree() {
-  auto& installers = CommandInstallers();
-  if (std::find(installers.begin(), installers.end(), &InstallEditingCommands) == installers.end())
-    installers.push_back(&InstallEditingCommands);
   SearchWindowFixture t;
   for (CatalogueNode* a : Articles(t.c())) t.SetState(a, "3");
   QVERIFY(t.w().commands().Execute("acPointer"));

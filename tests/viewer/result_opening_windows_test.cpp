@@ -53,18 +53,7 @@ QString ShownHtml(QWebEngineView* browser) {
   return *html;
 }
 
-struct ResultWindow {
-  AppFixture f;
-  std::unique_ptr<TfmLrvMain> window;
-
-  ResultWindow() {
-    f.ImportSampleArchive();
-    window = std::make_unique<TfmLrvMain>(*f.services, QStringList{});
-    window->show();
-    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
-    f.prompter.Clear();
-  }
-  TfmLrvMain& w() { return *window; }
+struct ResultWindow : SampleWindow {
   viewer::BrowserHost& host() { return *viewer::BrowserHostOf(*window); }
   const viewer::BrowserHistory& history() { return host().Viewer().History(); }
   std::filesystem::path TempFile() { return TempPagePath(f.services->dirs); }

@@ -18,26 +18,7 @@ namespace lrv::testing {
 
 inline constexpr int kLoadTimeout = 20000;
 
-inline void InstallViewerCommandsOnce() {
-  auto& installers = CommandInstallers();
-  if (std::find(installers.begin(), installers.end(), &InstallViewerCommands) == installers.end())
-    installers.push_back(&InstallViewerCommands);
-}
-
-struct ViewerWindow {
-  AppFixture f;
-  std::unique_ptr<TfmLrvMain> window;
-
-  ViewerWindow() {
-    InstallViewerCommandsOnce();
-    f.ImportSampleArchive();
-    window = std::make_unique<TfmLrvMain>(*f.services, QStringList{});
-    window->show();
-    [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(window.get());
-    f.prompter.Clear();
-  }
-  TfmLrvMain& w() { return *window; }
-  Catalogue& c() { return window->catalogue(); }
+struct ViewerWindow : SampleWindow {
   viewer::BrowserHost& host() { return *viewer::BrowserHostOf(*window); }
   const viewer::BrowserHistory& history() { return host().Viewer().History(); }
 
