@@ -2,6 +2,11 @@
 
 #include <cstring>
 
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#define LRV_SSE2 1
+#include <emmintrin.h>
+#endif
+
 #include "base/text.h"
 #include "search/words.h"
 
@@ -19,7 +24,28 @@ const std::array<unsigned char, 256>& LowerTable() {
 void LowerBytes(char* data, std::size_t size) {
   const auto& t = LowerTable();
   auto* p = reinterpret_cast<unsigned char*>(data);
-  for (std::size_t i = 0; i < size; ++i) p[i] = t[p[i]];
+  std::size_t i = 0;
+#if defined(LRV_SSE2)
+  // Sixteen bytes at a time: outside 0x80..0xBF the table only lowers
+  // "A".."Z" and 0xC0..0xDF, both by adding 0x20. A block holding any
+  // byte of 0x80..0xBF (the few other letter pairs) goes through the table.
+  const __m128i flip = _mm_set1_epi8(static_cast<char>(0x80));
+  const __m128i caseBit = _mm_set1_epi8(0x20);
+  for (; i + 16 <= size; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    const __m128i s = _mm_xor_si128(v, flip);  // 0x80..0xFF as 0..127 for signed compares
+    const __m128i other = _mm_and_si128(_mm_cmpgt_epi8(s, _mm_set1_epi8(-1)), _mm_cmplt_epi8(s, _mm_set1_epi8(0x40)));
+    if (_mm_movemask_epi8(other) != 0) {
+      for (std::size_t j = i; j < i + 16; ++j) p[j] = t[p[j]];
+      continue;
+    }
+    const __m128i latin = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(0x40)), _mm_cmplt_epi8(v, _mm_set1_epi8(0x5B)));
+    const __m128i cyrillic = _mm_and_si128(_mm_cmpgt_epi8(s, _mm_set1_epi8(0x3F)), _mm_cmplt_epi8(s, _mm_set1_epi8(0x60)));
+    const __m128i add = _mm_and_si128(_mm_or_si128(latin, cyrillic), caseBit);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), _mm_add_epi8(v, add));
+  }
+#endif
+  for (; i < size; ++i) p[i] = t[p[i]];
 }
 
 LineNeedle::LineNeedle(std::string needle, bool wholeWord)

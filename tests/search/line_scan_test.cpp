@@ -83,5 +83,28 @@ TEST(LineScan, FoldsWithTheSystemCaseTable) {
   EXPECT_FALSE(Fast(text::Ansi("ЁЛКА"), text::Ansi("ёлка"), true, true));
 }
 
+TEST(LineScan, FoldingABufferAgreesWithTheTableForEveryByteAndPlace) {
+  // Every byte value at every position of a block, in buffers of every
+  // length around the block size, and blocks with and without the bytes
+  // 0x80..0xBF that take the table's path.
+  std::string all;
+  for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
+  std::string plain;  // no byte of 0x80..0xBF
+  for (int c = 0; c < 256; ++c)
+    if (c < 0x80 || c > 0xBF) plain += static_cast<char>(c);
+  for (const std::string* source : {&all, &plain}) {
+    for (std::size_t shift = 0; shift < 17; ++shift) {
+      for (std::size_t length : {std::size_t{0}, std::size_t{15}, std::size_t{16}, std::size_t{33}, source->size()}) {
+        std::string buffer = source->substr(shift % source->size()) + source->substr(0, shift % source->size());
+        buffer.resize(std::min(length, buffer.size()));
+        std::string expected = buffer;
+        for (char& ch : expected) ch = static_cast<char>(text::LowerByte(static_cast<unsigned char>(ch)));
+        LowerBytes(buffer.data(), buffer.size());
+        ASSERT_EQ(buffer, expected) << "shift " << shift << ", length " << length;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace lrv
