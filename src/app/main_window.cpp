@@ -269,9 +269,9 @@ bool TfmLrvMain::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool TfmLrvMain::TreeInView() const {
-  return nbMain->currentWidget() == pageMenu && pnLeft->width() > kHiddenPanelLimit;
-}
+bool TfmLrvMain::LeftPanelOpen() const { return pnLeft->width() > kHiddenPanelLimit; }
+
+bool TfmLrvMain::TreeInView() const { return nbMain->currentWidget() == pageMenu && LeftPanelOpen(); }
 
 void TfmLrvMain::UpdateStatusCounts() {
   const StatusCaptions captions = lrv::UpdateStatusCounts(catalogue_);

@@ -59,7 +59,9 @@ class TfmLrvMain : public QMainWindow {
   CommandList& commands() { return *commands_; }
   AppServices& services() { return s_; }
 
-  // The left panel shows the tree page and is wider than 18 px.
+  // The left panel is wider than 18 px (narrower counts as hidden).
+  bool LeftPanelOpen() const;
+  // The left panel shows the tree page and is open.
   bool TreeInView() const;
   // The three status-bar counts from the catalogue.
   void UpdateStatusCounts();

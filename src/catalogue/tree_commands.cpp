@@ -106,13 +106,17 @@ bool TreeClearCommand(Catalogue& catalogue, UndoJournal& journal, const Dirs& di
   catalogue.Clear();
   journal.RecordJournalEntry(catalogue, JournalOp::ClearTree, detail);
 
-  const fs::path notes = dirs.NotesDir();
   std::error_code ec;
-  if (fs::is_directory(notes, ec) && prompter.Confirm(std::string(kDeleteNotesQuestion), kDeleteNotesHelp)) {
-    if (!DeleteFolderTree(notes, prompter))
-      prompter.Error(FillPlaceholders(kNotesNotDeletedText, {DisplayFileName(notes)}), kNotesNotDeletedHelp);
-  }
+  if (fs::is_directory(dirs.NotesDir(), ec)) AskAndDeleteNotesFolder(dirs, prompter);
   return true;
+}
+
+std::optional<bool> AskAndDeleteNotesFolder(const Dirs& dirs, Prompter& prompter) {
+  if (!prompter.Confirm(std::string(kDeleteNotesQuestion), kDeleteNotesHelp)) return std::nullopt;
+  const fs::path notes = dirs.NotesDir();
+  if (DeleteFolderTree(notes, prompter)) return true;
+  prompter.Error(FillPlaceholders(kNotesNotDeletedText, {DisplayFileName(notes)}), kNotesNotDeletedHelp);
+  return false;
 }
 
 bool TreeLoadEnabled(bool treeInView) { return treeInView; }

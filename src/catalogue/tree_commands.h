@@ -7,6 +7,7 @@
 // file the caller shows the status counts again (UpdateStatusCounts).
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,11 @@ bool SaveUserBackup(const Catalogue& catalogue, const std::filesystem::path& fil
 // NotesDir (confirmation 49; error 50 when it cannot be removed). True
 // when the catalogue was cleared.
 bool TreeClearCommand(Catalogue& catalogue, UndoJournal& journal, const Dirs& dirs, Prompter& prompter);
+
+// Asks "Удалить все сделанные к статьям примечания…" (confirmation 49),
+// then removes NotesDir with everything in it; the error 50 when the folder
+// stays. nullopt when the user declined, else whether it was removed.
+std::optional<bool> AskAndDeleteNotesFolder(const Dirs& dirs, Prompter& prompter);
 
 // Enabling of the three commands.
 bool TreeLoadEnabled(bool treeInView);

@@ -7,6 +7,7 @@
 #include "base/text.h"
 #include "catalogue/backups.h"
 #include "catalogue/folder_tree.h"
+#include "catalogue/tree_commands.h"
 #include "catalogue/message_text.h"
 #include "editing/note_file.h"
 
@@ -160,14 +161,9 @@ NoteEditorUpdate NotePanel::DeleteExecute(std::string_view address) {
 
 bool NotePanel::DelAllNotesExecute() {
   if (!disk_.IsOnFixedDisk()) return false;
-  if (!prompter_.Confirm(std::string(kDeleteAllNotesQuestion), kDeleteAllNotesHelp)) return false;
-  const fs::path notes = viewer_.GetDirs().NotesDir();
-  if (DeleteFolderTree(notes, prompter_)) {
-    prompter_.Inform(std::string(kAllNotesDeletedText), kAllNotesDeletedHelp);
-    return true;
-  }
-  prompter_.Error(FillPlaceholders(kNotesFolderNotDeletedText, {DisplayFileName(notes)}), kNotesFolderNotDeletedHelp);
-  return false;
+  const bool removed = AskAndDeleteNotesFolder(viewer_.GetDirs(), prompter_).value_or(false);
+  if (removed) prompter_.Inform(std::string(kAllNotesDeletedText), kAllNotesDeletedHelp);
+  return removed;
 }
 
 bool NotePanel::DelAllNotesEnabled(bool treeInView) const {

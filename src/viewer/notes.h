@@ -31,8 +31,6 @@ inline constexpr int kNoteNotOnFixedDiskHelp = 55;
 inline constexpr int kNoteWithoutArticleHelp = 54;
 inline constexpr int kNoteReplaceHelp = 57;
 inline constexpr int kNoteRemoveHelp = 58;
-inline constexpr int kDeleteAllNotesHelp = 49;
-inline constexpr int kNotesFolderNotDeletedHelp = 50;
 inline constexpr int kAllNotesDeletedHelp = 62;
 
 inline constexpr std::string_view kNoteNotOnFixedDiskText =
@@ -41,10 +39,7 @@ inline constexpr std::string_view kNoteWithoutArticleText =
     "В списке сейчас отсутствует статья, которой было присвоено это примечание!";
 inline constexpr std::string_view kNoteReplaceQuestion = "Заменить уже имеющееся примечание?";
 inline constexpr std::string_view kNoteRemoveQuestion = "Вы действительно хотите убрать примечание?";
-inline constexpr std::string_view kDeleteAllNotesQuestion =
-    "Удалить все сделанные к статьям примечания БЕЗ ВОЗМОЖНОСТИ ВОССТАНОВЛЕНИЯ?";
 inline constexpr std::string_view kAllNotesDeletedText = "Все примечания были успешно удалены!";
-inline constexpr std::string_view kNotesFolderNotDeletedText = "Не получилось удалить каталог\n\r\"%s\"!";
 // A note file holds Windows-1251 text: a character without that form
 // would turn into "?" on disk, so such a note is not saved at all.
 inline constexpr std::string_view kNoteUnsavableText =

@@ -354,8 +354,8 @@ TEST_F(NotesTest, DeleteAllNotes) {
   EXPECT_FALSE(fs::exists(Notes()));
   ASSERT_EQ(prompter_.messages.size(), 3u);
   EXPECT_EQ(prompter_.messages[1].kind, MessageKind::Confirmation);
-  EXPECT_EQ(prompter_.messages[1].text, kDeleteAllNotesQuestion);
-  EXPECT_EQ(prompter_.messages[1].helpContext, kDeleteAllNotesHelp);
+  EXPECT_EQ(prompter_.messages[1].text, "Удалить все сделанные к статьям примечания БЕЗ ВОЗМОЖНОСТИ ВОССТАНОВЛЕНИЯ?");
+  EXPECT_EQ(prompter_.messages[1].helpContext, 49);
   EXPECT_EQ(prompter_.messages[2].kind, MessageKind::Information);
   EXPECT_EQ(prompter_.messages[2].text, kAllNotesDeletedText);
   EXPECT_EQ(prompter_.messages[2].helpContext, kAllNotesDeletedHelp);
@@ -370,7 +370,7 @@ TEST_F(NotesTest, DeleteAllNotes) {
   ASSERT_EQ(prompter_.messages.size(), 2u);
   EXPECT_EQ(prompter_.messages[1].kind, MessageKind::Error);
   EXPECT_EQ(prompter_.messages[1].text, "Не получилось удалить каталог\n\r\"" + DisplayFileName(Notes()) + "\"!");
-  EXPECT_EQ(prompter_.messages[1].helpContext, kNotesFolderNotDeletedHelp);
+  EXPECT_EQ(prompter_.messages[1].helpContext, 50);
   EXPECT_TRUE(fs::exists(real / "keep.txt"));
 }
 

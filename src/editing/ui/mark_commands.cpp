@@ -18,9 +18,6 @@
 namespace lrv {
 namespace {
 
-constexpr int kHiddenPanelLimit = 18;
-
-bool LeftPanelOpen(TfmLrvMain& w) { return w.pnLeft->width() > kHiddenPanelLimit; }
 bool ResultPageShown(TfmLrvMain& w) { return w.nbMain->currentWidget() != w.pageMenu; }
 
 std::vector<int> SelectedRows(TfmLrvMain& w) {
@@ -49,8 +46,8 @@ void PrepareMarkSubmenu(TfmLrvMain& w, QMenu* menu, const char* submenuName) {
     if (action->menu() && action->menu()->objectName() == QLatin1String(submenuName)) submenu = action;
   if (submenu == nullptr) return;
   const std::vector<int> rows = SelectedRows(w);
-  const MarkMenuLook look = ResultPageShown(w) ? ResultMarkMenu(w.results(), rows, LeftPanelOpen(w))
-                                               : TreeMarkMenu(w.catalogue(), LeftPanelOpen(w));
+  const MarkMenuLook look = ResultPageShown(w) ? ResultMarkMenu(w.results(), rows, w.LeftPanelOpen())
+                                               : TreeMarkMenu(w.catalogue(), w.LeftPanelOpen());
   submenu->setVisible(look.visible);
   if (!look.visible) return;
   submenu->setText(FromUtf8(look.caption));

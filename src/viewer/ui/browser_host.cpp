@@ -29,8 +29,6 @@
 namespace lrv::viewer {
 namespace {
 
-constexpr int kHiddenPanelLimit = 18;
-
 // The pictures of the command image list that the viewer names.
 QIcon ImageIcon(int image) {
   switch (image) {
@@ -112,7 +110,7 @@ void BrowserHost::Refresh() {
   browser_->triggerPageAction(QWebEnginePage::ReloadAndBypassCache);
   const WindowTitle title = viewer_->UpdateWindowTitle();
   ShowWindowTitle(title);
-  if (title.hasPageTitle && window_.pnLeft->isVisible() && window_.pnLeft->width() > kHiddenPanelLimit) {
+  if (title.hasPageTitle && window_.pnLeft->isVisible() && window_.LeftPanelOpen()) {
     viewer_->SelectArticleByTitle(title.pageTitle);
     SyncListsWithTitle(title);
   }
@@ -142,7 +140,7 @@ void BrowserHost::WebBrowserBeforeNavigate2(const std::string& address) {
 }
 
 void BrowserHost::WebBrowserNavigateComplete2(const std::string& address) {
-  const bool leftPanelVisible = window_.pnLeft->isVisible() && window_.pnLeft->width() > kHiddenPanelLimit;
+  const bool leftPanelVisible = window_.pnLeft->isVisible() && window_.LeftPanelOpen();
   const NavigateCompleteSteps steps = viewer_->NavigateComplete(address, leftPanelVisible);
   ShowWindowTitle(steps.title);
   if (steps.syncLists) SyncListsWithTitle(steps.title);
